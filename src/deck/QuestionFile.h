@@ -1,0 +1,45 @@
+// Reading a question file: bytes in, the kept card lines (or one error) out.
+#pragma once
+
+#include "Card.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <variant>
+
+namespace lexiwren {
+
+// Lines longer than this are refused rather than read.
+inline constexpr int MaxLineBytes = 4096;
+
+struct QuestionFileError
+{
+    enum class Kind { NothingSelected, Missing, Unreadable, NotRegularFile, TooFewFields, LineTooLong };
+    Kind kind = Kind::Unreadable;
+    int lineNumber = 0; // 1-based line of the file, for TooFewFields and LineTooLong
+    QString detail;     // the system's reason, for Unreadable
+
+    // The message shown to the learner, in Japanese, naming the file (and the line).
+    QString message(const QString &fileName) const;
+};
+
+struct QuestionFileContents
+{
+    QList<QString> lines; // the non-empty lines, decoded, at most MaxCards of them
+};
+
+using QuestionFileResult = std::variant<QuestionFileContents, QuestionFileError>;
+
+// The whole reading rule on bytes already in memory. Pure: no file, no state.
+QuestionFileResult parseQuestionBytes(QByteArrayView bytes);
+
+// Reads the file at path, no further than the kept lines need. Never blocks on
+// a FIFO or a device and never follows a name to something that is not a file.
+QuestionFileResult readQuestionFile(const QString &path);
+
+// Cuts a kept line at every single space; the line has at least four pieces.
+Card cardFromLine(const QString &line);
+
+} // namespace lexiwren

@@ -1,0 +1,13 @@
+// The short alert sound that announces each card.
+#pragma once
+
+namespace lexiwren {
+
+class Beeper
+{
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+} // namespace lexiwren

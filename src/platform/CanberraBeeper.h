@@ -1,0 +1,27 @@
+// The desktop's "bell" event sound, with the toolkit's beep as fallback.
+#pragma once
+
+#include "Beeper.h"
+
+struct ca_context;
+
+namespace lexiwren {
+
+class CanberraBeeper final : public Beeper
+{
+public:
+    CanberraBeeper();
+    ~CanberraBeeper() override;
+    CanberraBeeper(const CanberraBeeper &) = delete;
+    CanberraBeeper &operator=(const CanberraBeeper &) = delete;
+
+    void beep() override;
+
+private:
+    bool ensureContext();
+
+    ca_context *m_context = nullptr;
+    bool m_unavailable = false;
+};
+
+} // namespace lexiwren

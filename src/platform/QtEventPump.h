@@ -1,0 +1,14 @@
+// The event pump of the running Qt application.
+#pragma once
+
+#include "EventPump.h"
+
+namespace lexiwren {
+
+class QtEventPump final : public EventPump
+{
+public:
+    void processEvents(std::chrono::nanoseconds maxWait) override;
+};
+
+} // namespace lexiwren

@@ -1,0 +1,25 @@
+#include "SystemPlatform.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace lexiwren {
+
+std::chrono::nanoseconds SteadyClock::now()
+{
+    return std::chrono::steady_clock::now().time_since_epoch();
+}
+
+void QtProgramEnd::endProgram()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    // The window goes at once; the handlers still on the stack see the flag,
+    // return without another step, and the main loop then exits with 0.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace lexiwren
