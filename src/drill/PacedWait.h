@@ -1,0 +1,30 @@
+// Holding a card on screen while the window stays alive.
+#pragma once
+
+#include <QtGlobal>
+
+namespace lexiwren {
+
+class Clock;
+class EventPump;
+class ProgramEnd;
+
+class PacedWait
+{
+public:
+    PacedWait(Clock &clock, EventPump &pump, ProgramEnd &end);
+
+    // Returns once at least durationMs have passed by the clock, processing
+    // window events meanwhile (a click handler can run inside, even a whole
+    // nested drill). A duration of 0 or less returns at once without touching
+    // the event queue. Returns early only when the program is ending; the
+    // result is false then, so the caller takes no further step.
+    bool pause(qint32 durationMs);
+
+private:
+    Clock &m_clock;
+    EventPump &m_pump;
+    ProgramEnd &m_end;
+};
+
+} // namespace lexiwren
