@@ -73,7 +73,6 @@ void TestDurations::roundsHalvesToEven_data()
     QTest::newRow("-2.5 to -2") << -0.625 << 4.0 << -2;
     QTest::newRow("just above a half") << std::nextafter(2.5, 3.0) << 1.0 << 3;
     QTest::newRow("just below a half") << std::nextafter(2.5, 2.0) << 1.0 << 2;
-    QTest::newRow("just below a whole") << std::nextafter(3.0, 2.0) << 1.0 << 3;
 }
 
 void TestDurations::roundsHalvesToEven()
@@ -96,8 +95,6 @@ void TestDurations::clampsToThe32BitRange_data()
 
     QTest::newRow("largest double") << DBL_MAX << PromptBaseMs << highest;
     QTest::newRow("most negative double") << -DBL_MAX << PromptBaseMs << lowest;
-    QTest::newRow("huge speed text") << numericValue(QStringLiteral("1e999")) << AnswerBaseMs << highest;
-    QTest::newRow("huge negative speed text") << numericValue(QStringLiteral("-1e999")) << AnswerBaseMs << lowest;
     QTest::newRow("top, rounding up past it") << 2147483647.5 << 1.0 << highest;
     QTest::newRow("top, exactly") << 2147483647.0 << 1.0 << highest;
     QTest::newRow("below the top, half to even") << 2147483646.5 << 1.0 << 2147483646;

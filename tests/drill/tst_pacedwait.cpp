@@ -45,8 +45,6 @@ private slots:
     void startedWhileEndingTouchesNothing_data();
     void startedWhileEndingTouchesNothing();
     void stalledClockKeepsPumping();
-    void nestedWaitInsideAPump_data();
-    void nestedWaitInsideAPump();
 };
 
 void TestPacedWait::nonPositiveDurationReturnsWithoutPumping_data()
@@ -165,51 +163,6 @@ void TestPacedWait::stalledClockKeepsPumping()
     Waits expected(stalledPumps, 30ms);
     expected.push_back(0ns);
     QCOMPARE(pump.maxWaits(), expected);
-}
-
-void TestPacedWait::nestedWaitInsideAPump_data()
-{
-    QTest::addColumn<bool>("endInsideNested");
-    QTest::addColumn<bool>("outerResult");
-    QTest::addColumn<Waits>("expectedWaits");
-
-    // Outer pause(10) at 1 ms a pump; its first pump runs a nested pause(20),
-    // which holds the outer past its own deadline.
-    QTest::newRow("nested outlasts the outer wait")
-        << false << true << Waits{10ms, 20ms, 19ms, 0ms, 0ms};
-    QTest::newRow("program ends inside the nested wait") << true << false << Waits{10ms, 20ms, 19ms};
-}
-
-void TestPacedWait::nestedWaitInsideAPump()
-{
-    QFETCH(bool, endInsideNested);
-    QFETCH(bool, outerResult);
-    QFETCH(Waits, expectedWaits);
-    FakeClock clock(ClockStart);
-    FakeEventPump pump;
-    FakeProgramEnd end;
-    PacedWait wait(clock, pump, end);
-    bool nestedResult = false;
-    pump.setHook([&](nanoseconds) {
-        switch (pump.calls()) {
-        case 1:
-            clock.advance(1ms);
-            nestedResult = wait.pause(20);
-            break;
-        case 3:
-            // Inside the nested wait; jumps past both deadlines.
-            clock.advance(25ms);
-            if (endInsideNested)
-                end.endProgram();
-            break;
-        default:
-            clock.advance(1ms);
-        }
-    });
-
-    QCOMPARE(wait.pause(10), outerResult);
-    QCOMPARE(nestedResult, !endInsideNested);
-    QCOMPARE(pump.maxWaits(), expectedWaits);
 }
 
 } // namespace lexiwren
