@@ -5,7 +5,6 @@
 
 #include <QFile>
 
-#include <array>
 #include <cerrno>
 #include <system_error>
 
@@ -68,9 +67,9 @@ QuestionFileResult readQuestionFile(const QString &path)
         return notRegular;
 
     LineCollector collector;
-    std::array<char, ChunkBytes> chunk;
+    QByteArray chunk(ChunkBytes, Qt::Uninitialized); // not on the stack: callers may be threads with small stacks
     for (;;) {
-        const ssize_t got = ::read(file.get(), chunk.data(), chunk.size());
+        const ssize_t got = ::read(file.get(), chunk.data(), static_cast<size_t>(chunk.size()));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
