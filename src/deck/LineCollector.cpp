@@ -17,34 +17,40 @@ constexpr QByteArrayView Utf16BEBom("\xFE\xFF");
 
 bool LineCollector::feed(QByteArrayView bytes)
 {
-    if (m_stopped || bytes.isEmpty())
-        return !m_stopped;
+    if (m_stopped)
+        return false;
 
     if (m_layout == Layout::Undecided) {
-        m_head.append(bytes);
+        // Hold back at most a mark's length, never the whole input.
+        const qsizetype take = std::min(bytes.size(), Utf8Bom.size() - m_head.size());
+        m_head.append(bytes.first(take));
+        bytes = bytes.sliced(take);
         decideLayout(false);
         if (m_layout == Layout::Undecided)
             return true;
-        bytes = m_head; // the head is fed below; clear it only afterwards
+        scanPiece(std::exchange(m_head, {}));
     }
+    if (!m_stopped)
+        scanPiece(bytes);
+    return !m_stopped;
+}
 
+void LineCollector::scanPiece(QByteArrayView bytes)
+{
     if (m_layout == Layout::Bytes) {
         scan<1>(bytes);
-    } else {
-        QByteArray joined;
-        if (!m_oddByte.isEmpty()) {
-            joined = m_oddByte;
-            joined.append(bytes);
-            bytes = joined;
-            m_oddByte.clear();
-        }
-        const qsizetype whole = bytes.size() & ~qsizetype(1);
-        scan<2>(bytes.first(whole));
-        if (!m_stopped && whole < bytes.size())
-            m_oddByte = bytes.sliced(whole).toByteArray();
+        return;
     }
-    m_head.clear();
-    return !m_stopped;
+    QByteArray joined;
+    if (!m_oddByte.isEmpty()) {
+        joined = std::exchange(m_oddByte, {});
+        joined.append(bytes);
+        bytes = joined;
+    }
+    const qsizetype whole = bytes.size() & ~qsizetype(1);
+    scan<2>(bytes.first(whole));
+    if (!m_stopped && whole < bytes.size())
+        m_oddByte = bytes.sliced(whole).toByteArray();
 }
 
 void LineCollector::decideLayout(bool atEnd)
@@ -144,8 +150,7 @@ QuestionFileResult LineCollector::finish()
 {
     if (m_layout == Layout::Undecided) {
         decideLayout(true);
-        const QByteArray head = std::exchange(m_head, {});
-        feed(head);
+        scanPiece(std::exchange(m_head, {}));
     }
     if (!m_stopped) {
         // The last line may lack its end; half a UTF-16 unit still belongs to it.

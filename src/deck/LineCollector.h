@@ -33,6 +33,7 @@ private:
     };
 
     void decideLayout(bool atEnd);
+    void scanPiece(QByteArrayView bytes);
     template <int UnitBytes> void scan(QByteArrayView units);
     char16_t unitAt(QByteArrayView units, qsizetype i) const;
     void appendToLine(QByteArrayView piece);
@@ -41,9 +42,9 @@ private:
 
     Layout m_layout = Layout::Undecided;
     bool m_utf8Bom = false;
-    QByteArray m_head;     // the first bytes, until it is known whether they are a byte-order mark
-    QByteArray m_oddByte;  // half of a UTF-16 unit cut off at the end of a piece
-    QByteArray m_line;     // the line being read, without its end
+    QByteArray m_head;      // the first bytes, until it is known whether they are a byte-order mark
+    QByteArray m_oddByte;   // half of a UTF-16 unit cut off at the end of a piece
+    QByteArray m_line;      // the line being read, without its end
     bool m_afterCr = false; // an LF right after a CR ends nothing more
     int m_lineNumber = 1;
     int m_tooLongLine = 0;
