@@ -44,8 +44,8 @@ void TestQuestionMessage::message()
     const QuestionFileError error{Kind(kind), 12, detail};
     // The "%2" in the name must survive: it shows the line number was not put in twice.
     const QString text = error.message(u"words %2.txt"_s);
-    for (const QString &part : mustContain)
-        QVERIFY2(text.contains(part), qPrintable(text));
+    for (const QString &expected : mustContain)
+        QVERIFY2(text.contains(expected), qPrintable(text));
     QVERIFY2(!text.contains(u"()"_s) && !text.contains(u"（）"_s), qPrintable(text));
     QCOMPARE(text.count(u'%'), kind == int(Kind::NothingSelected) ? 0 : 1);
 }
