@@ -1,0 +1,81 @@
+#include "TextDecoding.h"
+
+#include <QStringDecoder>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <iconv.h>
+
+namespace lexiwren {
+namespace {
+
+constexpr char16_t ReplacementCharacter = 0xFFFD;
+
+QStringConverter::Encoding qtEncoding(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf16LE: return QStringConverter::Utf16LE;
+    case TextEncoding::Utf16BE: return QStringConverter::Utf16BE;
+    case TextEncoding::Utf8:
+    case TextEncoding::Cp932: break;
+    }
+    return QStringConverter::Utf8;
+}
+
+// Code page 932 goes through glibc: Qt 6 has no converter of its own for it.
+QString decodeCp932(QByteArrayView bytes)
+{
+    const char *toCode = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+    iconv_t converter = iconv_open(toCode, "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        // Without the converter only ASCII can be trusted.
+        QString text(bytes.size(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            text[i] = byte < 0x80 ? QChar(char16_t(byte)) : QChar(ReplacementCharacter);
+        }
+        return text;
+    }
+
+    // Every code page 932 character is one byte or two and lies in the BMP,
+    // and a bad byte becomes one U+FFFD: the text never has more units than bytes.
+    QString text(bytes.size(), Qt::Uninitialized);
+    char *in = const_cast<char *>(bytes.data()); // iconv's signature; it does not write there
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char *out = reinterpret_cast<char *>(text.data());
+    size_t outLeft = static_cast<size_t>(text.size()) * sizeof(char16_t);
+
+    while (inLeft > 0) {
+        if (iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1))
+            break;
+        if (errno != EILSEQ && errno != EINVAL)
+            break; // E2BIG cannot happen with the room given above
+        // A byte that starts no character, or a lead byte cut off at the end.
+        const char16_t replacement = ReplacementCharacter;
+        memcpy(out, &replacement, sizeof replacement);
+        out += sizeof replacement;
+        outLeft -= sizeof replacement;
+        ++in;
+        --inLeft;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(converter);
+
+    text.truncate(text.size() - static_cast<qsizetype>(outLeft / sizeof(char16_t)));
+    return text;
+}
+
+} // namespace
+
+QString decodeText(QByteArrayView bytes, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Cp932)
+        return decodeCp932(bytes);
+    // QString::fromUtf8 would drop a leading U+FEFF; this decoder keeps it.
+    QStringDecoder decoder(qtEncoding(encoding),
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+} // namespace lexiwren
