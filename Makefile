@@ -1,0 +1,54 @@
+# Two commands do everything on a fresh Debian 12 machine:
+#   make run    installs what is missing, builds, opens the window on examples/
+#   make test   installs what is missing, builds, runs every test headless
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+
+# What building, testing and running need from Debian.
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse \
+            sound-theme-freedesktop fonts-ipafont-gothic fonts-ipafont-mincho
+# Extra tools for the screenshot script and the benchmarks.
+TOOL_PACKAGES := xvfb xauth imagemagick x11-utils
+
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: all deps tool-deps configure build run test bench screenshot clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+tool-deps:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(TOOL_PACKAGES)"
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLEXIWREN_WERROR=ON $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	cd examples && ../$(BUILD_DIR)/src/lexiwren
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: tool-deps build
+	bench/run-all.sh $(BUILD_DIR)
+
+screenshot: tool-deps build
+	tools/screenshot.sh $(BUILD_DIR)/src/lexiwren docs/start-screen.png
+
+clean:
+	rm -rf $(BUILD_DIR)

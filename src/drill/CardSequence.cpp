@@ -1,0 +1,127 @@
+#include "CardSequence.h"
+
+#include "Durations.h"
+#include "NumericValue.h"
+#include "ShowReading.h"
+
+namespace lexiwren {
+
+namespace {
+
+const Card &rowAt(const CardTable &rows, qint16 index)
+{
+    // The index is shared with every other handler; never read outside the table.
+    static const Card outside;
+    return index >= 0 && index < TableRows ? rows[index] : outside;
+}
+
+constexpr qreal PromptWordPoints = 150.0;
+
+} // namespace
+
+CardSequence::CardSequence(DrillView &view)
+    : m_view(view)
+{
+}
+
+void CardSequence::prologue()
+{
+    m_view.setWordText(QString());
+    m_view.setWordPointSize(100.0);
+    m_view.setLoadEnabled(false);
+    for (int line = 1; line <= 3; ++line)
+        m_view.setAccentLineVisible(line, false);
+    m_view.setReadingText(QString());
+}
+
+bool CardSequence::cardLoop(Prompt prompt, const CardTable &rows, const qint16 &cardCount, qint16 &cardIndex)
+{
+    const qint16 last = cardCount - 1; // fixed when the loop starts
+    for (cardIndex = 0; cardIndex <= last; ++cardIndex) {
+        if (!showCard(prompt, rows, cardCount, cardIndex))
+            return false;
+    }
+    return true;
+}
+
+void CardSequence::epilogue()
+{
+    m_view.setLoadEnabled(true);
+}
+
+bool CardSequence::showCard(Prompt prompt, const CardTable &rows, const qint16 &cardCount, const qint16 &cardIndex)
+{
+    drawHeader(cardIndex + 1, cardCount);
+    beepUnlessSilenced();
+
+    if (prompt == Prompt::English) {
+        showWord(rowAt(rows, cardIndex));
+        if (!pauseFor(PromptBaseMs))
+            return false;
+        if (m_view.isChecked(Option::AnswersOn)) {
+            beepUnlessSilenced();
+            showMeaningOnly(rowAt(rows, cardIndex));
+            if (!pauseFor(AnswerBaseMs))
+                return false;
+        }
+        return true;
+    }
+
+    m_view.setWordPointSize(PromptWordPoints);
+    m_view.setWordColorToBlack();
+    showMeaningOnly(rowAt(rows, cardIndex));
+    if (!pauseFor(PromptBaseMs))
+        return false;
+    if (m_view.isChecked(Option::AnswersOn)) {
+        beepUnlessSilenced();
+        showWord(rowAt(rows, cardIndex));
+        if (!pauseFor(AnswerBaseMs))
+            return false;
+    }
+    return true;
+}
+
+void CardSequence::drawHeader(qint16 cardNumber, qint16 cardCount)
+{
+    m_view.clearDrawing();
+    m_view.setDrawingPointSize(48.0);
+    m_view.setDrawingPosition(50, 15);
+    m_view.drawText(QStringLiteral("No. %1 ").arg(cardNumber));
+    m_view.setDrawingPointSize(24.0);
+    m_view.setDrawingPosition(850, 35);
+    m_view.drawText(QStringLiteral("全 %1問").arg(cardCount));
+}
+
+void CardSequence::beepUnlessSilenced()
+{
+    if (!m_view.isChecked(Option::SoundOff))
+        m_view.beep();
+}
+
+// The word in its prompt size, with the reading when that is on.
+void CardSequence::showWord(const Card &row)
+{
+    m_view.setWordVisible(true);
+    m_view.setWordPointSize(PromptWordPoints);
+    m_view.setWordColorToBlack();
+    m_view.setWordText(row[EnglishField]);
+    if (m_view.isChecked(Option::ReadingOn))
+        ShowReading(m_view, row);
+}
+
+// Clears the reading and lifts the word off the meaning underneath.
+void CardSequence::showMeaningOnly(const Card &row)
+{
+    m_view.setReadingText(QString());
+    m_view.setAccentLineVisible(1, false);
+    m_view.setWordVisible(false);
+    m_view.setMeaningText(row[MeaningField]);
+}
+
+bool CardSequence::pauseFor(double baseMs)
+{
+    // The speed is read afresh before every wait, so a change applies at once.
+    return m_view.pause(durationMs(numericValue(m_view.speedText()), baseMs));
+}
+
+} // namespace lexiwren

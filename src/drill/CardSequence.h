@@ -1,0 +1,37 @@
+// The card sequence that every drill runs: prologue, one pass over the
+// cards, epilogue.
+#pragma once
+
+#include "DrillView.h"
+#include "deck/Card.h"
+
+namespace lexiwren {
+
+enum class Prompt { English, Meaning };
+
+class CardSequence
+{
+public:
+    explicit CardSequence(DrillView &view);
+
+    void prologue();
+    // Shows every card from row 0 to cardCount - 1, counting with the window's
+    // one cardIndex. Rows, the count and the index are the window's own and
+    // are read live at each step: a drill started inside a wait moves the index
+    // past the end, and this drill then finishes its card with that row and
+    // stops. Returns false when the program ended during a wait.
+    bool cardLoop(Prompt prompt, const CardTable &rows, const qint16 &cardCount, qint16 &cardIndex);
+    void epilogue();
+
+private:
+    bool showCard(Prompt prompt, const CardTable &rows, const qint16 &cardCount, const qint16 &cardIndex);
+    void drawHeader(qint16 cardNumber, qint16 cardCount);
+    void beepUnlessSilenced();
+    void showWord(const Card &row);
+    void showMeaningOnly(const Card &row);
+    bool pauseFor(double baseMs);
+
+    DrillView &m_view;
+};
+
+} // namespace lexiwren

@@ -1,0 +1,57 @@
+// What a drill does to the window, and nothing more. Form1 implements it
+// with real widgets; the tests implement it with a recorder.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+namespace lexiwren {
+
+enum class Option { AnswersOn, SoundOff, ReadingOn }; // Check1, Check2, Check3
+
+// Where the reading's characters stand, in pixels of the drawing area.
+struct ReadingGeometry
+{
+    QList<qreal> edges;    // left edge of each character, then the right edge of the last
+    qreal cellWidth = 0.0; // the width of one full-width character at the drawn size
+};
+
+class DrillView
+{
+public:
+    virtual ~DrillView() = default;
+
+    // The word label (Label2).
+    virtual void setWordText(const QString &text) = 0;
+    virtual void setWordVisible(bool visible) = 0;
+    virtual void setWordPointSize(qreal points) = 0;
+    virtual void setWordColorToBlack() = 0;
+
+    // The reading (Label6) and meaning (Label7) labels.
+    virtual void setReadingText(const QString &text) = 0;
+    virtual ReadingGeometry readingGeometry() const = 0;
+    virtual void setMeaningText(const QString &text) = 0;
+
+    // The accent lines: 1 is the one a drill moves; 2 and 3 are only hidden.
+    virtual void setAccentLineVisible(int line, bool visible) = 0;
+    virtual void setAccentX1(float x) = 0;
+    virtual float accentX1() const = 0;
+    virtual void setAccentX2(float x) = 0;
+
+    // Text drawn on the drawing area (Picture1).
+    virtual void clearDrawing() = 0;
+    virtual void setDrawingPointSize(qreal points) = 0;
+    virtual void setDrawingPosition(int x, int y) = 0;
+    virtual void drawText(const QString &text) = 0;
+
+    virtual void setLoadEnabled(bool enabled) = 0; // Command6
+    virtual bool isChecked(Option option) const = 0;
+    virtual QString speedText() const = 0; // Combo1
+
+    virtual void beep() = 0;
+    // Holds the screen for durationMs; false once the program is ending.
+    virtual bool pause(qint32 durationMs) = 0;
+};
+
+} // namespace lexiwren

@@ -1,0 +1,17 @@
+// Lexiwren: a hands-free English vocabulary drill.
+#include "platform/SystemPlatform.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lexiwren"));
+    QApplication::setDesktopFileName(QStringLiteral("org.lexiwren.Lexiwren"));
+
+    lexiwren::SystemPlatform system;
+    lexiwren::Form1 window(system.platform());
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,32 @@
+#include "CommandButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace lexiwren {
+
+CommandButton::CommandButton(const QString &text, const QColor &face, QWidget *parent)
+    : QPushButton(text, parent)
+{
+    // A style sheet keeps the coloured face under every widget style.
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
+                                 "QPushButton:pressed { border: 2px inset #404040; }"
+                                 "QPushButton:focus { border: 2px dotted #000000; }")
+                      .arg(face.name()));
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
+    const int inset = isDown() ? 1 : 0; // the caption moves with a pressed face
+    painter.drawText(rect().adjusted(3 + inset, 3 + inset, -3 + inset, -3 + inset),
+                     Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+} // namespace lexiwren

@@ -1,0 +1,19 @@
+// A push button whose caption wraps at spaces onto several centred lines
+// when it is wider than the button, as the random start buttons need.
+#pragma once
+
+#include <QPushButton>
+
+namespace lexiwren {
+
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    CommandButton(const QString &text, const QColor &face, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace lexiwren

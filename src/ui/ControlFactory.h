@@ -1,0 +1,12 @@
+// Turns a row of the layout table into its widget.
+#pragma once
+
+#include "FormLayout.h"
+
+class QWidget;
+
+namespace lexiwren {
+
+QWidget *createControl(const ControlRow &row, QWidget *parent);
+
+} // namespace lexiwren

@@ -1,0 +1,20 @@
+// The window's three Japanese faces, sized in pixels at 96 dpi so that the
+// fixed pixel layout holds whatever the screen's dpi setting.
+#pragma once
+
+#include <QFont>
+
+namespace lexiwren {
+
+enum class FontFace {
+    Gothic,             // proportional Gothic: most controls and the drawn header
+    ProportionalMincho, // the English word
+    Mincho,             // the reading: fixed-width, so each katakana takes one cell
+};
+
+// Points at 96 dpi: 12 pt is 16 pixels.
+int pixelsForPoints(qreal points);
+
+QFont makeFont(FontFace face, qreal points, bool italic = false);
+
+} // namespace lexiwren

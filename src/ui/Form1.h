@@ -1,0 +1,122 @@
+// The program's one window: its controls, its state and the handlers of its
+// events. The handlers stay thin; reading files, shuffling and running the
+// card sequence live in deck/ and drill/.
+#pragma once
+
+#include "deck/Card.h"
+#include "drill/CardSequence.h"
+#include "drill/DrillView.h"
+#include "drill/PacedWait.h"
+#include "platform/Platform.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace lexiwren {
+
+class AccentLine;
+class CardLabel;
+class FileList;
+class PictureBox;
+
+class Form1 : public QWidget, private DrillView
+{
+    Q_OBJECT
+public:
+    explicit Form1(Platform platform, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Shows why a load failed; a message box unless replaced (tests do).
+    void setErrorReporter(std::function<void(const QString &message)> reporter);
+
+    // The window's state, shared by every handler.
+    LineTable LineBuffer;
+    CardTable Deck;
+    CardTable ShuffledDeck;
+    qint16 CardCount = 0;
+    qint16 CardIndex = 0;
+    qint16 FieldIndex = 0;
+
+    // Handlers.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    // Holds the screen for durationMs while the window stays alive; false
+    // once the program is ending.
+    bool Pause(qint32 durationMs);
+
+    // Controls.
+    QLabel *Label1 = nullptr;
+    QLabel *Label5 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    PictureBox *Picture1 = nullptr;
+    QLabel *Label3[2] = {};
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QCheckBox *Check3 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    FileList *File1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QPushButton *Command6 = nullptr;
+    CardLabel *Label2 = nullptr;
+    CardLabel *Label7 = nullptr;
+    CardLabel *Label6 = nullptr;
+    AccentLine *Line1 = nullptr;
+    AccentLine *Line2 = nullptr;
+    AccentLine *Line3 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    enum class Order { File, Shuffled };
+
+    void setupWindow();
+    void setupControls();
+    void setupConnections();
+    void setupFocusOrder();
+    void runDrill(Prompt prompt, Order order);
+    void enableStartButtons(bool enabled);
+
+    // DrillView
+    void setWordText(const QString &text) override;
+    void setWordVisible(bool visible) override;
+    void setWordPointSize(qreal points) override;
+    void setWordColorToBlack() override;
+    void setReadingText(const QString &text) override;
+    ReadingGeometry readingGeometry() const override;
+    void setMeaningText(const QString &text) override;
+    void setAccentLineVisible(int line, bool visible) override;
+    void setAccentX1(float x) override;
+    float accentX1() const override;
+    void setAccentX2(float x) override;
+    void clearDrawing() override;
+    void setDrawingPointSize(qreal points) override;
+    void setDrawingPosition(int x, int y) override;
+    void drawText(const QString &text) override;
+    void setLoadEnabled(bool enabled) override;
+    bool isChecked(Option option) const override;
+    QString speedText() const override;
+    void beep() override;
+    bool pause(qint32 durationMs) override;
+
+    Platform m_platform;
+    PacedWait m_wait;
+    std::function<void(const QString &)> m_reportError;
+};
+
+} // namespace lexiwren

@@ -1,0 +1,175 @@
+// The file list and the load button.
+#include "FormFixture.h"
+
+#include <QDir>
+
+#include <sys/stat.h>
+
+using namespace lexiwren;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList listed(const Form1 &form)
+{
+    QStringList names;
+    for (int row = 0; row < form.File1->count(); ++row)
+        names << form.File1->item(row)->text();
+    return names;
+}
+
+QList<bool> startButtonStates(const Form1 &form)
+{
+    return {form.Command1->isEnabled(), form.Command3->isEnabled(), form.Command4->isEnabled(),
+            form.Command5->isEnabled(), form.Command6->isEnabled()};
+}
+
+// Records the order in which buttons change their enabled state.
+class EnableOrder : public QObject
+{
+public:
+    QStringList changed;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            changed << watched->objectName();
+        return false;
+    }
+};
+
+} // namespace
+
+class TestForm1Load : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listShowsQuestionFilesAndFollowsTheFolder();
+    void loadFillsTheDeckAndEnablesTheStartButtons();
+    void shorterLoadKeepsTheOlderRows();
+    void emptyFileStillEnablesTheStartButtons();
+    void failedLoadChangesNothing_data();
+    void failedLoadChangesNothing();
+};
+
+void TestForm1Load::listShowsQuestionFilesAndFollowsTheFolder()
+{
+    FormFixture fixture;
+    fixture.writeFile(u"b.txt"_s, {});
+    fixture.writeFile(u"a.txt"_s, {});
+    fixture.writeFile(u"notes.md"_s, {});
+    QVERIFY(QDir(fixture.path(QString())).mkdir(u"folder.txt"_s));
+    QCOMPARE(::mkfifo(QFile::encodeName(fixture.path(u"pipe.txt"_s)).constData(), 0600), 0);
+    Form1 &form = fixture.form();
+    QCOMPARE(listed(form), (QStringList{u"a.txt"_s, u"b.txt"_s}));
+
+    form.File1->setCurrentRow(1);
+    fixture.writeFile(u"0-new.txt"_s, {});
+    QTRY_COMPARE(listed(form), (QStringList{u"0-new.txt"_s, u"a.txt"_s, u"b.txt"_s}));
+    QCOMPARE(form.File1->selectedName(), u"b.txt"_s); // the selection stays on its file
+    QVERIFY(QFile::remove(fixture.path(u"a.txt"_s)));
+    QTRY_COMPARE(listed(form), (QStringList{u"0-new.txt"_s, u"b.txt"_s}));
+    QCOMPARE(form.File1->selectedName(), u"b.txt"_s);
+}
+
+void TestForm1Load::loadFillsTheDeckAndEnablesTheStartButtons()
+{
+    FormFixture fixture;
+    fixture.writeFile(u"words.txt"_s, {u"apple アップル 0 りんご"_s, QString(), u" ヨミ 1 意味 extra"_s});
+    Form1 &form = fixture.form();
+    EnableOrder order;
+    for (QPushButton *button : {form.Command1, form.Command3, form.Command4, form.Command5})
+        button->installEventFilter(&order);
+    fixture.load(u"words.txt"_s);
+
+    QVERIFY(fixture.errors.isEmpty());
+    QCOMPARE(form.CardCount, qint16(2));
+    QCOMPARE(form.LineBuffer[1], u" ヨミ 1 意味 extra"_s);
+    QCOMPARE(form.Deck[0], (Card{u"apple"_s, u"アップル"_s, u"0"_s, u"りんご"_s}));
+    QCOMPARE(form.Deck[1], (Card{QString(), u"ヨミ"_s, u"1"_s, u"意味"_s}));
+    QCOMPARE(order.changed, (QStringList{u"Command1"_s, u"Command4"_s, u"Command3"_s, u"Command5"_s}));
+    QCOMPARE(startButtonStates(form), (QList<bool>{true, true, true, true, true}));
+}
+
+void TestForm1Load::shorterLoadKeepsTheOlderRows()
+{
+    FormFixture fixture;
+    QStringList thirty, ten;
+    for (int card = 0; card < 30; ++card)
+        thirty << u"old%1 ヨミ 0 古い"_s.arg(card);
+    for (int card = 0; card < 10; ++card)
+        ten << u"new%1 ヨミ 0 新しい"_s.arg(card);
+    fixture.writeFile(u"thirty.txt"_s, thirty);
+    fixture.writeFile(u"ten.txt"_s, ten);
+    Form1 &form = fixture.form();
+    fixture.load(u"thirty.txt"_s);
+    fixture.load(u"ten.txt"_s);
+    QCOMPARE(form.CardCount, qint16(10));
+    QCOMPARE(form.Deck[9][EnglishField], u"new9"_s);
+    QCOMPARE(form.Deck[10][EnglishField], u"old10"_s);
+    QCOMPARE(form.Deck[29][EnglishField], u"old29"_s);
+    QCOMPARE(form.LineBuffer[29], thirty[29]);
+    QCOMPARE(form.CardIndex, qint16(10));
+}
+
+void TestForm1Load::emptyFileStillEnablesTheStartButtons()
+{
+    FormFixture fixture;
+    fixture.writeFile(u"empty.txt"_s, {});
+    Form1 &form = fixture.form();
+    fixture.load(u"empty.txt"_s);
+    QVERIFY(fixture.errors.isEmpty());
+    QCOMPARE(form.CardCount, qint16(0));
+    QCOMPARE(startButtonStates(form), (QList<bool>{true, true, true, true, true}));
+}
+
+void TestForm1Load::failedLoadChangesNothing_data()
+{
+    QTest::addColumn<QString>("bad");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("nothing selected") << QString() << u"選ばれていません"_s;
+    QTest::newRow("too few fields") << u"short.txt"_s << u"3"_s;
+    QTest::newRow("line too long") << u"long.txt"_s << u"2"_s;
+    QTest::newRow("vanished") << u"gone.txt"_s << u"gone.txt"_s;
+}
+
+void TestForm1Load::failedLoadChangesNothing()
+{
+    QFETCH(QString, bad);
+    QFETCH(QString, mentions);
+    for (bool loadedBefore : {false, true}) {
+        FormFixture fixture;
+        fixture.writeFile(u"good.txt"_s, {u"one イチ 0 一"_s, u"two ツー 0 二"_s});
+        fixture.writeFile(u"short.txt"_s, {u"a b c d"_s, QString(), u"a b c"_s});
+        fixture.writeFile(u"long.txt"_s, {u"a b c d"_s, u"a b c "_s + QString(5000, u'x')});
+        fixture.writeFile(u"gone.txt"_s, {u"a b c d"_s});
+        Form1 &form = fixture.form();
+        if (loadedBefore)
+            fixture.load(u"good.txt"_s);
+        const CardTable deck = form.Deck;
+        const LineTable lines = form.LineBuffer;
+        const qint16 count = form.CardCount;
+        const QList<bool> buttons = startButtonStates(form);
+
+        if (bad.isEmpty()) {
+            form.File1->clearSelection();
+            QTest::mouseClick(form.Command6, Qt::LeftButton);
+        } else if (bad == u"gone.txt"_s) {
+            form.File1->setCurrentItem(form.File1->findItems(bad, Qt::MatchExactly).first());
+            QVERIFY(QFile::remove(fixture.path(bad)));
+            QTest::mouseClick(form.Command6, Qt::LeftButton);
+        } else {
+            fixture.load(bad);
+        }
+
+        QCOMPARE(fixture.errors.size(), 1);
+        QVERIFY2(fixture.errors.first().contains(mentions), qPrintable(fixture.errors.first()));
+        QVERIFY(form.Deck == deck);
+        QVERIFY(form.LineBuffer == lines);
+        QCOMPARE(form.CardCount, count);
+        QCOMPARE(startButtonStates(form), buttons);
+    }
+}
+
+QTEST_MAIN(TestForm1Load)
+#include "tst_form1_load.moc"
