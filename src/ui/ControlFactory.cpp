@@ -21,10 +21,9 @@ void applyColors(QWidget *widget, const ControlRow &row, QPalette::ColorRole bac
         palette.setColor(backgroundRole, row.background);
         widget->setAutoFillBackground(backgroundRole != QPalette::Base);
     }
-    if (row.textColor.isValid()) {
+    // WindowText only: a check box draws its tick in Text, which stays dark.
+    if (row.textColor.isValid())
         palette.setColor(QPalette::WindowText, row.textColor);
-        palette.setColor(QPalette::Text, row.textColor);
-    }
     widget->setPalette(palette);
 }
 
