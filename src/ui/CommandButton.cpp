@@ -8,6 +8,8 @@ namespace lexiwren {
 CommandButton::CommandButton(const QString &text, const QColor &face, QWidget *parent)
     : QPushButton(text, parent)
 {
+    setAutoDefault(true); // Enter presses the focused button, as Space does
+
     // A style sheet keeps the coloured face under every widget style.
     setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
                                  "QPushButton:pressed { border: 2px inset #404040; }"

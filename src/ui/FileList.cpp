@@ -19,6 +19,15 @@ QString FileList::selectedName() const
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+// Reached by the keyboard, the list selects the file under its cursor, so
+// Tab then Enter on the load button loads it.
+void FileList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    if (selectedItems().isEmpty() && currentItem())
+        currentItem()->setSelected(true);
+}
+
 QStringList FileList::shownNames() const
 {
     QStringList shown;

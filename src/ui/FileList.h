@@ -18,6 +18,9 @@ public:
     // Reads the directory again, keeping the selection when its file is still there.
     void refresh();
 
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
 private:
     QStringList shownNames() const;
 

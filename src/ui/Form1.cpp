@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AccentLine.h"
+#include "Accessibility.h"
 #include "CardLabel.h"
 #include "ControlFactory.h"
 #include "FileList.h"
@@ -42,6 +43,7 @@ Form1::Form1(Platform platform, QWidget *parent)
     setupControls();
     setupConnections();
     setupFocusOrder();
+    nameControls(*this);
     m_reportError = [this](const QString &message) {
         QMessageBox::warning(this, QStringLiteral("問題読込"), message);
     };
@@ -118,6 +120,12 @@ void Form1::setupConnections()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Picture1, &PictureBox::drawingChanged, this, [this] {
+        QStringList drawn;
+        for (const PictureBox::DrawnText &text : Picture1->drawnTexts())
+            drawn << text.text.trimmed();
+        announce(Picture1, drawn.join(u' '));
+    });
 }
 
 void Form1::setupFocusOrder()
@@ -235,6 +243,7 @@ void Form1::enableStartButtons(bool enabled)
 void Form1::setWordText(const QString &text)
 {
     Label2->setText(text);
+    announce(Label2, text);
 }
 
 void Form1::setWordVisible(bool visible)
@@ -259,6 +268,7 @@ void Form1::setWordColorToBlack()
 void Form1::setReadingText(const QString &text)
 {
     Label6->setText(text);
+    announce(Label6, text);
 }
 
 ReadingGeometry Form1::readingGeometry() const
@@ -274,6 +284,7 @@ ReadingGeometry Form1::readingGeometry() const
 void Form1::setMeaningText(const QString &text)
 {
     Label7->setText(text);
+    announce(Label7, text);
 }
 
 void Form1::setAccentLineVisible(int line, bool visible)
