@@ -20,11 +20,11 @@ void PictureBox::clearDrawing()
     emit drawingChanged();
 }
 
+// Kept apart from the widget's font, which the card labels inside would
+// otherwise be told about at every card.
 void PictureBox::setDrawingPointSize(qreal points)
 {
-    QFont drawing = font();
-    drawing.setPixelSize(qMax(1, pixelsForPoints(points)));
-    setFont(drawing);
+    m_drawingPixels = qMax(1, pixelsForPoints(points));
 }
 
 void PictureBox::setDrawingPosition(QPoint topLeft)
@@ -34,8 +34,11 @@ void PictureBox::setDrawingPosition(QPoint topLeft)
 
 void PictureBox::drawText(const QString &text)
 {
-    m_drawn.append({m_position, font(), text});
-    m_position = QPoint(0, m_position.y() + QFontMetrics(font()).height());
+    QFont drawing = font();
+    if (m_drawingPixels > 0)
+        drawing.setPixelSize(m_drawingPixels);
+    m_drawn.append({m_position, drawing, text});
+    m_position = QPoint(0, m_position.y() + QFontMetrics(drawing).height());
     update();
     emit drawingChanged();
 }

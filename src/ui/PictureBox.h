@@ -41,6 +41,7 @@ protected:
 private:
     QList<DrawnText> m_drawn;
     QPoint m_position;
+    int m_drawingPixels = 0; // 0: the box's own font size
 };
 
 } // namespace lexiwren
