@@ -54,31 +54,27 @@ bool CardSequence::showCard(Prompt prompt, const CardTable &rows, const qint16 &
     drawHeader(cardIndex + 1, cardCount);
     beepUnlessSilenced();
 
-    if (prompt == Prompt::English) {
+    // The row is looked up again after each wait: a drill started inside the
+    // wait may have moved the index.
+    const bool englishPrompt = prompt == Prompt::English;
+    if (englishPrompt) {
         showWord(rowAt(rows, cardIndex));
-        if (!pauseFor(PromptBaseMs))
-            return false;
-        if (m_view.isChecked(Option::AnswersOn)) {
-            beepUnlessSilenced();
-            showMeaningOnly(rowAt(rows, cardIndex));
-            if (!pauseFor(AnswerBaseMs))
-                return false;
-        }
-        return true;
+    } else {
+        m_view.setWordPointSize(PromptWordPoints);
+        m_view.setWordColorToBlack();
+        showMeaningOnly(rowAt(rows, cardIndex));
     }
-
-    m_view.setWordPointSize(PromptWordPoints);
-    m_view.setWordColorToBlack();
-    showMeaningOnly(rowAt(rows, cardIndex));
     if (!pauseFor(PromptBaseMs))
         return false;
-    if (m_view.isChecked(Option::AnswersOn)) {
-        beepUnlessSilenced();
+
+    if (!m_view.isChecked(Option::AnswersOn))
+        return true;
+    beepUnlessSilenced();
+    if (englishPrompt)
+        showMeaningOnly(rowAt(rows, cardIndex));
+    else
         showWord(rowAt(rows, cardIndex));
-        if (!pauseFor(AnswerBaseMs))
-            return false;
-    }
-    return true;
+    return pauseFor(AnswerBaseMs);
 }
 
 void CardSequence::drawHeader(qint16 cardNumber, qint16 cardCount)

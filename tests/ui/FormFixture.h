@@ -15,6 +15,8 @@
 
 namespace lexiwren {
 
+using namespace Qt::StringLiterals;
+
 class FormFixture
 {
 public:
@@ -52,6 +54,14 @@ public:
         QVERIFY2(!found.isEmpty(), qPrintable(name));
         window.File1->setCurrentItem(found.first());
         QTest::mouseClick(window.Command6, Qt::LeftButton);
+    }
+
+    // The window with a question file of these lines written and loaded.
+    Form1 &loaded(const QStringList &lines)
+    {
+        writeFile(u"cards.txt"_s, lines);
+        load(u"cards.txt"_s);
+        return form();
     }
 
     QString path(const QString &name) const { return m_directory.filePath(name); }

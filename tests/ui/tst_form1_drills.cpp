@@ -72,9 +72,7 @@ void TestForm1Drills::inOrderDrillsShowEveryCard()
     QFETCH(QStringList, screens);
 
     FormFixture fixture;
-    fixture.writeFile(u"two.txt"_s, cardLines(2));
-    Form1 &form = fixture.form();
-    fixture.load(u"two.txt"_s);
+    Form1 &form = fixture.loaded(cardLines(2));
     form.Check1->setChecked(answersOn);
     form.show();
 
@@ -96,9 +94,7 @@ void TestForm1Drills::inOrderDrillsShowEveryCard()
 void TestForm1Drills::loadButtonIsDisabledDuringADrill()
 {
     FormFixture fixture;
-    fixture.writeFile(u"one.txt"_s, cardLines(1));
-    Form1 &form = fixture.form();
-    fixture.load(u"one.txt"_s);
+    Form1 &form = fixture.loaded(cardLines(1));
     QList<bool> loadEnabled;
     QList<bool> startEnabled;
     fixture.fakes.runEventsAndSleep([&] {
@@ -115,9 +111,7 @@ void TestForm1Drills::loadButtonIsDisabledDuringADrill()
 void TestForm1Drills::speedChangeShortensTheNextWait()
 {
     FormFixture fixture;
-    fixture.writeFile(u"two.txt"_s, cardLines(2));
-    Form1 &form = fixture.form();
-    fixture.load(u"two.txt"_s);
+    Form1 &form = fixture.loaded(cardLines(2));
     form.Check1->setChecked(true);
     bool changed = false;
     fixture.fakes.runEventsAndSleep([&] {
@@ -182,9 +176,7 @@ void TestForm1Drills::endDuringAWaitStopsAtOnce()
 {
     QFETCH(bool, byClosing);
     FormFixture fixture;
-    fixture.writeFile(u"three.txt"_s, cardLines(3));
-    Form1 &form = fixture.form();
-    fixture.load(u"three.txt"_s);
+    Form1 &form = fixture.loaded(cardLines(3));
     form.Check1->setChecked(true);
     form.show();
     int waits = 0;
@@ -213,9 +205,7 @@ void TestForm1Drills::endDuringAWaitStopsAtOnce()
 void TestForm1Drills::randomDrillsFollowTheShuffle()
 {
     FormFixture fixture;
-    fixture.writeFile(u"five.txt"_s, cardLines(5));
-    Form1 &form = fixture.form();
-    fixture.load(u"five.txt"_s);
+    Form1 &form = fixture.loaded(cardLines(5));
     const CardTable deckBefore = form.Deck;
     // Swap rows 0 and 4, then rows 1 and 2; every later draw gives row 0.
     fixture.fakes.random.script({0.0f, 0.99f, 0.2f, 0.4f, 0.0f});
@@ -234,9 +224,7 @@ void TestForm1Drills::randomDrillsFollowTheShuffle()
 void TestForm1Drills::randomStartsShuffleTheFileOrderAfresh()
 {
     FormFixture fixture;
-    fixture.writeFile(u"five.txt"_s, cardLines(5));
-    Form1 &form = fixture.form();
-    fixture.load(u"five.txt"_s);
+    Form1 &form = fixture.loaded(cardLines(5));
     QStringList words;
     fixture.fakes.runEventsAndSleep([&] { words << form.Label2->text(); });
     for (int start = 0; start < 2; ++start) {
@@ -251,9 +239,7 @@ void TestForm1Drills::randomStartsShuffleTheFileOrderAfresh()
 void TestForm1Drills::meaningPromptRandomDrillAnswersWithTheSameRows()
 {
     FormFixture fixture;
-    fixture.writeFile(u"three.txt"_s, cardLines(3));
-    Form1 &form = fixture.form();
-    fixture.load(u"three.txt"_s);
+    Form1 &form = fixture.loaded(cardLines(3));
     form.Check1->setChecked(true);
     form.show();
     fixture.fakes.random.script({0.0f, 0.9f, 0.0f});
