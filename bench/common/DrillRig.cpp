@@ -1,0 +1,70 @@
+#include "DrillRig.h"
+
+#include "SampleDeck.h"
+#include "ui/FileList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace lexiwren::bench {
+
+DrillRig::DrillRig(int cards)
+    : m_previousFolder(QDir::currentPath())
+{
+    const QString name = u"cards.txt"_s;
+    if (!m_folder.isValid() || !writeDeckFile(m_folder.filePath(name), sampleCardLines(cards)))
+        return;
+    // The file list and the load button work in the current folder.
+    QDir::setCurrent(m_folder.path());
+    m_form = std::make_unique<Form1>(Platform{m_clock, m_pump, m_beeper, m_random, m_end});
+    m_form->setErrorReporter([](const QString &message) { std::fprintf(stderr, "load: %s\n", qPrintable(message)); });
+    m_form->File1->refresh();
+    const QList<QListWidgetItem *> found = m_form->File1->findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty())
+        m_form->File1->setCurrentItem(found.first());
+    m_form->Command6_Click();
+    if (m_form->CardCount != cards || !m_form->Command1->isEnabled()) {
+        std::fprintf(stderr, "the window loaded %d cards instead of %d\n", m_form->CardCount, cards);
+        return;
+    }
+    m_form->show();
+    settle(std::chrono::milliseconds(300));
+    m_ready = true;
+}
+
+DrillRig::~DrillRig()
+{
+    m_form.reset();
+    QDir::setCurrent(m_previousFolder);
+}
+
+void DrillRig::setDrillOptions(const QString &speed)
+{
+    m_form->Check1->setChecked(true);
+    m_form->Check2->setChecked(true);
+    m_form->Check3->setChecked(false);
+    m_form->Combo1->setEditText(speed);
+}
+
+void DrillRig::runDrill()
+{
+    m_log.clear();
+    m_form->Command1_Click();
+}
+
+void DrillRig::settle(std::chrono::milliseconds time)
+{
+    QEventLoop loop;
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace lexiwren::bench

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints each figure next to its target, then all the
+# figures together. A copy of everything printed goes to BUILD_DIR/bench-results.txt.
+#   bench/run-all.sh BUILD_DIR
+# Benchmarks measure and report; a missed target does not fail the run, a
+# benchmark that cannot run does.
+set -euo pipefail
+build=$(realpath "${1:-build}")
+here=$(cd "$(dirname "$0")" && pwd)
+log=$build/bench-results.txt
+: >"$log"
+
+# Qt wants a private runtime folder; without one it warns on every start.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d /tmp/lexiwren-runtime.XXXXXX)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+
+say() { echo "$@" | tee -a "$log"; }
+section() {
+    say
+    say "== $1"
+    shift
+    "$@" 2>&1 | tee -a "$log"
+}
+
+started=$(date +%s)
+say "Lexiwren benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC')"
+say "machine: $(nproc) processors, $(lscpu | sed -n 's/^Model name: *//p'), $(free -m | awk '/^Mem:/ {print $2}') MiB memory"
+say "Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown), $(uname -sr)"
+say "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+section "Drill timing and processor cost (offscreen)" env QT_QPA_PLATFORM=offscreen "$build/bench/drill_timing" 3
+section "Card step latency (offscreen)" env QT_QPA_PLATFORM=offscreen "$build/bench/step_latency" 3
+section "Start-up" "$here/startup.sh" "$build" 10
+section "Loading" "$here/load.sh" "$build" 5
+
+# Every benchmark names its closing figures "drill:", "step:", "start-up:" or "load:".
+summary=$(grep -E '^(drill|step|start-up|load): ' "$log")
+say
+say "== All figures"
+say "$(printf '%-44s %12s   %-22s %s' figure value target verdict)"
+say "$summary"
+say
+say "load average at end: $(cut -d' ' -f1-3 /proc/loadavg); took $(($(date +%s) - started)) s"

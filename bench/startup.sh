@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Start-up of the program against a bare window, offscreen and, when Xvfb is
+# installed, on a private X server.
+#   bench/startup.sh BUILD_DIR [RUNS]
+# Both start in examples/, so the file list reads what `make run` shows.
+set -euo pipefail
+build=$(realpath "$1")
+runs=${2:-10}
+root=$(cd "$(dirname "$0")/.." && pwd)
+runner=("$build/bench/startup_runner" "$runs" "$build/bench/startup_probe" "$build/bench/bare_window")
+
+cd "$root/examples"
+QT_QPA_PLATFORM=offscreen "${runner[@]}"
+
+if ! command -v Xvfb >/dev/null; then
+    echo "Xvfb is not installed: no start-up figures on xcb"
+    exit 0
+fi
+display=:$((100 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+echo
+DISPLAY=$display QT_QPA_PLATFORM=xcb "${runner[@]}"
