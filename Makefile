@@ -13,10 +13,12 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-
 PACKAGES += desktop-file-utils appstream
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils
+# CPack's .deb generator reads the binary's library needs with these.
+PACKAGE_PACKAGES := dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps tool-deps configure build run test bench screenshot clean
+.PHONY: all deps tool-deps configure build run test package bench screenshot clean
 
 all: build
 
@@ -45,6 +47,11 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# A .deb in $(BUILD_DIR); install it with: sudo apt install ./$(BUILD_DIR)/lexiwren_*.deb
+package:
+	@$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: tool-deps build
 	bench/run-all.sh $(BUILD_DIR)
