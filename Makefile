@@ -20,10 +20,12 @@ PACKAGE_PACKAGES := dpkg-dev file
 # come in libclang-rt-14-dev, which clang itself does not pull in.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
+# Versioned, so that everyone formats and lints with the same release.
+STYLE_PACKAGES := clang-format-14 clang-tidy-14
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps tool-deps configure build run test test-asan fuzz package bench screenshot clean
+.PHONY: all deps tool-deps configure build run test test-asan fuzz format format-check lint package bench screenshot clean
 
 all: build
 
@@ -69,6 +71,23 @@ test-asan: deps
 fuzz:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	tools/fuzz-questionfile.sh $(FUZZ_SECONDS)
+
+# Every C++ file of ours, for clang-format.
+FORMAT_FILES = $(shell find src tests bench -name '*.cpp' -o -name '*.h' | sort)
+
+format:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	clang-format-14 -i $(FORMAT_FILES)
+
+format-check:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	clang-format-14 --dry-run --Werror $(FORMAT_FILES)
+
+# clang-tidy over src/ with the build's compile_commands.json (built first,
+# for moc's output); any finding fails.
+lint:
+	@$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	run-clang-tidy-14 -clang-tidy-binary clang-tidy-14 -quiet -p $(BUILD_DIR) '$(CURDIR)/src/.*\.cpp$$'
 
 # A .deb in $(BUILD_DIR); install it with: sudo apt install ./$(BUILD_DIR)/lexiwren_*.deb
 package:
