@@ -3,18 +3,29 @@
 #   make test   installs what is missing, builds, runs every test headless
 
 BUILD_DIR ?= build
+ASAN_BUILD_DIR ?= build-asan
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
 # What building, testing and running need from Debian.
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse \
             sound-theme-freedesktop fonts-ipafont-gothic fonts-ipafont-mincho
+# The tests of the desktop entry and the metainfo validate them with these.
+PACKAGES += desktop-file-utils appstream
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils
+# CPack's .deb generator reads the binary's library needs with these.
+PACKAGE_PACKAGES := dpkg-dev file
+# The fuzzer is built with clang; libFuzzer and clang's sanitizer runtimes
+# come in libclang-rt-14-dev, which clang itself does not pull in.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 60
+# Versioned, so that everyone formats and lints with the same release.
+STYLE_PACKAGES := clang-format-14 clang-tidy-14
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps tool-deps configure build run test bench screenshot clean
+.PHONY: all deps tool-deps configure build run test test-asan fuzz format format-check lint package bench screenshot clean
 
 all: build
 
@@ -44,6 +55,45 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# The whole suite again, built with AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer; any report fails the test that made it.
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLEXIWREN_WERROR=ON \
+	    -DLEXIWREN_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" $(CMAKE_FLAGS)
+	cmake --build $(ASAN_BUILD_DIR)
+	cd $(ASAN_BUILD_DIR) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j2
+
+# Fuzzes the question-file reader for FUZZ_SECONDS; a crash fails it.
+fuzz:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	tools/fuzz-questionfile.sh $(FUZZ_SECONDS)
+
+# Every C++ file of ours, for clang-format.
+FORMAT_FILES = $(shell find src tests bench -name '*.cpp' -o -name '*.h' | sort)
+
+format:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	clang-format-14 -i $(FORMAT_FILES)
+
+format-check:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	clang-format-14 --dry-run --Werror $(FORMAT_FILES)
+
+# clang-tidy over src/ with the build's compile_commands.json (built first,
+# for moc's output); any finding fails.
+lint:
+	@$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	run-clang-tidy-14 -clang-tidy-binary clang-tidy-14 -quiet -p $(BUILD_DIR) '$(CURDIR)/src/.*\.cpp$$'
+
+# A .deb in $(BUILD_DIR); install it with: sudo apt install ./$(BUILD_DIR)/lexiwren_*.deb
+package:
+	@$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
+	cd $(BUILD_DIR) && cpack -G DEB
+
 bench: tool-deps build
 	bench/run-all.sh $(BUILD_DIR)
 
@@ -51,4 +101,4 @@ screenshot: tool-deps build
 	tools/screenshot.sh $(BUILD_DIR)/src/lexiwren docs/start-screen.png
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) build-fuzz

@@ -15,7 +15,7 @@
 namespace lexiwren {
 namespace {
 
-constexpr qsizetype ChunkBytes = 64 * 1024;
+constexpr qsizetype ChunkBytes = qsizetype(64) * 1024;
 
 QuestionFileError errorFromErrno(int error)
 {

@@ -9,7 +9,7 @@ namespace lexiwren {
 
 void copyRows(const CardTable &from, CardTable &to, qint16 cardCount, qint16 &cardIndex, qint16 &fieldIndex)
 {
-    const qint16 last = qMin<qint16>(cardCount, TableRows - 1);
+    const qint16 last = qMin(cardCount, static_cast<qint16>(TableRows - 1));
     for (cardIndex = 0; cardIndex <= last; ++cardIndex) {
         for (fieldIndex = 0; fieldIndex < FieldsPerCard; ++fieldIndex)
             to[cardIndex][fieldIndex] = from[cardIndex][fieldIndex];

@@ -28,7 +28,8 @@ QString decodeCp932(QByteArrayView bytes)
 {
     const char *toCode = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
     iconv_t converter = iconv_open(toCode, "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
+    // (iconv_t)-1 is how iconv_open reports failure.
+    if (converter == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr)
         // Without the converter only ASCII can be trusted.
         QString text(bytes.size(), Qt::Uninitialized);
         for (qsizetype i = 0; i < bytes.size(); ++i) {

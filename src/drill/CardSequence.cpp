@@ -36,7 +36,7 @@ void CardSequence::prologue()
 
 bool CardSequence::cardLoop(Prompt prompt, const CardTable &rows, const qint16 &cardCount, qint16 &cardIndex)
 {
-    const qint16 last = cardCount - 1; // fixed when the loop starts
+    const auto last = static_cast<qint16>(cardCount - 1); // fixed when the loop starts
     for (cardIndex = 0; cardIndex <= last; ++cardIndex) {
         if (!showCard(prompt, rows, cardCount, cardIndex))
             return false;
@@ -51,7 +51,7 @@ void CardSequence::epilogue()
 
 bool CardSequence::showCard(Prompt prompt, const CardTable &rows, const qint16 &cardCount, const qint16 &cardIndex)
 {
-    drawHeader(cardIndex + 1, cardCount);
+    drawHeader(static_cast<qint16>(cardIndex + 1), cardCount);
     beepUnlessSilenced();
 
     // The row is looked up again after each wait: a drill started inside the

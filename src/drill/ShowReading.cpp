@@ -20,7 +20,7 @@ qreal cellLeft(const ReadingGeometry &geometry, int index)
     if (index < characters)
         return geometry.edges[index];
     const qreal end = geometry.edges.isEmpty() ? 0.0 : geometry.edges.back();
-    return end + (index - qMax<qsizetype>(characters, 0)) * geometry.cellWidth;
+    return end + static_cast<qreal>(index - qMax<qsizetype>(characters, 0)) * geometry.cellWidth;
 }
 
 } // namespace

@@ -1,0 +1,28 @@
+# `cpack -G DEB` in the build folder makes lexiwren_<version>-1_<arch>.deb
+# from what cmake/Install.cmake places, installed under /usr.
+set(CPACK_PACKAGE_NAME lexiwren)
+set(CPACK_PACKAGE_VENDOR "Lexiwren")
+set(CPACK_PACKAGE_CONTACT "Lexiwren maintainers <maintainers@lexiwren.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "hands-free English vocabulary drill for Japanese learners")
+# One string; CPack indents its lines for the control file.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Lexiwren shows English words one card at a time, in very large type, with\n"
+    "the katakana reading and a red mark under its stressed part, and moves on\n"
+    "by itself at the speed the learner chooses. It reads plain text question\n"
+    "files in Shift_JIS, UTF-8 or UTF-16. Started from the menu it opens in\n"
+    "~/Lexiwren, which comes with two example files.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# dpkg-shlibdeps finds the libraries the program links: Qt, libcanberra0 and
+# the C++ runtime. It cannot see what is only looked up at run time: the
+# Japanese fonts the cards are drawn in and the sound theme that holds the beep.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, sound-theme-freedesktop")
+# Sound through PulseAudio or PipeWire, and a native window on Wayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland")
+
+include(CPack)
