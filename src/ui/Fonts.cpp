@@ -19,25 +19,49 @@ QString anyJapaneseFamily()
     return family;
 }
 
-QStringList familiesFor(FontFace face)
+QStringList wantedFamilies(FontFace face)
 {
-    QStringList families;
     switch (face) {
     case FontFace::Gothic:
-        families = {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                    QStringLiteral("IPAGothic")};
-        break;
+        return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                QStringLiteral("IPAGothic")};
     case FontFace::ProportionalMincho:
-        families = {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"), QStringLiteral("IPAPMincho"),
-                    QStringLiteral("IPAMincho")};
-        break;
+        return {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("MS PMincho"), QStringLiteral("IPAPMincho"),
+                QStringLiteral("IPAMincho")};
     case FontFace::Mincho:
-        families = {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"), QStringLiteral("IPAMincho")};
+        return {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"), QStringLiteral("IPAMincho")};
+    }
+    return {};
+}
+
+// The wanted faces that are installed, else any Japanese face. Names that are
+// not installed are left out: every one would cost a fruitless font search
+// at each font the window makes.
+QStringList installedFamilies(FontFace face)
+{
+    QStringList families = wantedFamilies(face);
+    families.removeIf([](const QString &family) { return !QFontDatabase::hasFamily(family); });
+    if (families.isEmpty()) {
+        if (const QString fallback = anyJapaneseFamily(); !fallback.isEmpty())
+            families.append(fallback);
+    }
+    return families;
+}
+
+const QStringList &familiesFor(FontFace face)
+{
+    static const QStringList gothic = installedFamilies(FontFace::Gothic);
+    static const QStringList proportionalMincho = installedFamilies(FontFace::ProportionalMincho);
+    static const QStringList mincho = installedFamilies(FontFace::Mincho);
+    switch (face) {
+    case FontFace::Gothic:
+        return gothic;
+    case FontFace::ProportionalMincho:
+        return proportionalMincho;
+    case FontFace::Mincho:
         break;
     }
-    if (const QString fallback = anyJapaneseFamily(); !fallback.isEmpty() && !families.contains(fallback))
-        families.append(fallback);
-    return families;
+    return mincho;
 }
 
 } // namespace
