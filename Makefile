@@ -94,7 +94,8 @@ package:
 	@$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
 	cd $(BUILD_DIR) && cpack -G DEB
 
-bench: tool-deps build
+bench: tool-deps configure
+	cmake --build $(BUILD_DIR) --target benchmarks
 	bench/run-all.sh $(BUILD_DIR)
 
 screenshot: tool-deps build

@@ -102,8 +102,8 @@ void printHeader()
 {
     std::printf("%-6s %-11s %6s %37s %8s %7s %7s %8s\n", "", "", "", "overshoot ms                   ", "gap ms",
                 "wall", "cpu", "preempt");
-    std::printf("%-6s %-11s %6s %8s %8s %8s %8s %8s %7s %7s %8s\n", "round", "wait", "phases", "median", "p99",
-                "max", "min", "median", "s", "%", "");
+    std::printf("%-6s %-11s %6s %8s %8s %8s %8s %8s %7s %7s %8s\n", "round", "wait", "phases", "median", "p99", "max",
+                "min", "median", "s", "%", "");
 }
 
 void printRow(const char *round, const char *wait, const DrillFigures &f, bool everyPhase)

@@ -40,7 +40,8 @@ int main(int argc, char **argv)
     if (const auto *error = std::get_if<QuestionFileError>(&result))
         std::printf("result: error %d at line %d\n", static_cast<int>(error->kind), error->lineNumber);
     else
-        std::printf("result: %lld cards\n", static_cast<long long>(std::get<QuestionFileContents>(result).lines.size()));
+        std::printf("result: %lld cards\n",
+                    static_cast<long long>(std::get<QuestionFileContents>(result).lines.size()));
     std::printf("runs: %d\nmedian: %.3f ms\npeak RSS: %ld KiB\n", runs,
                 static_cast<double>(nanoseconds[nanoseconds.size() / 2]) / 1e6, usage.ru_maxrss);
     return 0;

@@ -130,7 +130,6 @@ void printSteps(const std::string names[2], const Columns columns[2], const doub
         std::printf(" %+7.1f", stepMedians[0][step] - stepMedians[1][step] - before);
     }
     std::printf("\n");
-
 }
 
 std::string baseName(const char *path)

@@ -124,8 +124,7 @@ int main(int argc, char *argv[])
         return measure(rig.log().waits(), shown, paints, form.Label2);
     };
 
-    std::printf("Card step latency: %d cards, answers on, sound off, speed 0.05 (prompt 75 ms, answer 50 ms)\n",
-                Cards);
+    std::printf("Card step latency: %d cards, answers on, sound off, speed 0.05 (prompt 75 ms, answer 50 ms)\n", Cards);
     std::printf("platform %s; word 150 pt Latin in Label2, meaning 90 pt Japanese in Label7\n\n",
                 qPrintable(QApplication::platformName()));
     printHeader();

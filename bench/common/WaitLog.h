@@ -51,7 +51,11 @@ private:
 class TimingClock final : public Clock
 {
 public:
-    TimingClock(Clock &inner, WaitLog &log) : m_inner(inner), m_log(log) {}
+    TimingClock(Clock &inner, WaitLog &log)
+        : m_inner(inner)
+        , m_log(log)
+    {
+    }
     nanoseconds now() override;
 
 private:
@@ -64,7 +68,12 @@ private:
 class TimingPump final : public EventPump
 {
 public:
-    TimingPump(EventPump &inner, Clock &clock, WaitLog &log) : m_inner(&inner), m_clock(clock), m_log(log) {}
+    TimingPump(EventPump &inner, Clock &clock, WaitLog &log)
+        : m_inner(&inner)
+        , m_clock(clock)
+        , m_log(log)
+    {
+    }
     void setInner(EventPump &inner) { m_inner = &inner; }
     void processEvents(nanoseconds maxWait) override;
 

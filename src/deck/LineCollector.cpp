@@ -83,7 +83,7 @@ char16_t LineCollector::unitAt(QByteArrayView units, qsizetype i) const
     return m_layout == Layout::Utf16LE ? char16_t(first | second << 8) : char16_t(first << 8 | second);
 }
 
-template <int UnitBytes>
+template<int UnitBytes>
 void LineCollector::scan(QByteArrayView units)
 {
     qsizetype start = 0;
@@ -134,10 +134,13 @@ void LineCollector::endLine()
 TextEncoding LineCollector::textEncoding() const
 {
     switch (m_layout) {
-    case Layout::Utf16LE: return TextEncoding::Utf16LE;
-    case Layout::Utf16BE: return TextEncoding::Utf16BE;
+    case Layout::Utf16LE:
+        return TextEncoding::Utf16LE;
+    case Layout::Utf16BE:
+        return TextEncoding::Utf16BE;
     case Layout::Undecided:
-    case Layout::Bytes: break;
+    case Layout::Bytes:
+        break;
     }
     if (m_utf8Bom)
         return TextEncoding::Utf8;

@@ -34,7 +34,8 @@ private:
 
     void decideLayout(bool atEnd);
     void scanPiece(QByteArrayView bytes);
-    template <int UnitBytes> void scan(QByteArrayView units);
+    template<int UnitBytes>
+    void scan(QByteArrayView units);
     char16_t unitAt(QByteArrayView units, qsizetype i) const;
     void appendToLine(QByteArrayView piece);
     void endLine();

@@ -28,7 +28,10 @@ QuestionFileError errorFromErrno(int error)
 class FileDescriptor
 {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {
+    }
     ~FileDescriptor()
     {
         if (m_fd >= 0)
@@ -51,7 +54,9 @@ QuestionFileResult readQuestionFile(const QString &path)
     const QuestionFileError notRegular{QuestionFileError::Kind::NotRegularFile, 0, {}};
 
     // Look before opening: opening a FIFO or a device can block or have effects.
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(name.constData(), &info) != 0)
         return errorFromErrno(errno);
     if (!S_ISREG(info.st_mode))

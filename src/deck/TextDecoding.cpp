@@ -15,10 +15,13 @@ constexpr char16_t ReplacementCharacter = 0xFFFD;
 QStringConverter::Encoding qtEncoding(TextEncoding encoding)
 {
     switch (encoding) {
-    case TextEncoding::Utf16LE: return QStringConverter::Utf16LE;
-    case TextEncoding::Utf16BE: return QStringConverter::Utf16BE;
+    case TextEncoding::Utf16LE:
+        return QStringConverter::Utf16LE;
+    case TextEncoding::Utf16BE:
+        return QStringConverter::Utf16BE;
     case TextEncoding::Utf8:
-    case TextEncoding::Cp932: break;
+    case TextEncoding::Cp932:
+        break;
     }
     return QStringConverter::Utf8;
 }

@@ -41,8 +41,7 @@ bool CanberraBeeper::ensureContext()
 void CanberraBeeper::beep()
 {
     if (ensureContext()
-        && ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Next card",
-                           nullptr)
+        && ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Next card", nullptr)
                == CA_SUCCESS)
         return;
     QApplication::beep();

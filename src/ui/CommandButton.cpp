@@ -27,8 +27,8 @@ void CommandButton::paintEvent(QPaintEvent *)
 
     painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
     const int inset = isDown() ? 1 : 0; // the caption moves with a pressed face
-    painter.drawText(rect().adjusted(3 + inset, 3 + inset, -3 + inset, -3 + inset),
-                     Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(rect().adjusted(3 + inset, 3 + inset, -3 + inset, -3 + inset), Qt::AlignCenter | Qt::TextWordWrap,
+                     text());
 }
 
 } // namespace lexiwren

@@ -43,8 +43,7 @@ QComboBox *makeSpeedBox(const ControlRow &row, QWidget *parent)
     combo->setInsertPolicy(QComboBox::NoInsert);
     // The last entry has no number: its speed value is 0 and a drill flashes through.
     combo->addItems({QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("0.7"), QStringLiteral("1"),
-                     QStringLiteral("1.5"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                     QString()});
+                     QStringLiteral("1.5"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QString()});
     combo->setCurrentIndex(-1);
     combo->setEditText(row.text);
     return combo;

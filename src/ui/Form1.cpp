@@ -44,9 +44,7 @@ Form1::Form1(Platform platform, QWidget *parent)
     setupConnections();
     setupFocusOrder();
     nameControls(*this);
-    m_reportError = [this](const QString &message) {
-        QMessageBox::warning(this, QStringLiteral("問題読込"), message);
-    };
+    m_reportError = [this](const QString &message) { QMessageBox::warning(this, QStringLiteral("問題読込"), message); };
     Form_Load();
 }
 

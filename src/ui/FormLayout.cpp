@@ -10,6 +10,7 @@ using enum FontFace;
 
 const QList<ControlRow> &windowControls()
 {
+    // clang-format off
     static const QList<ControlRow> rows = {
         {"Label1", AutoSizeLabel, QStringLiteral("ソラモク"), {240, 240, 5535, 720}, QColor(0x00, 0xFF, 0x00),
          QColor(0x00, 0x00, 0xFF), Gothic, 36.0},
@@ -43,12 +44,14 @@ const QList<ControlRow> &windowControls()
         {"Command6", Button, QStringLiteral("問題読込"), {13440, 9480, 1575, 615}, QColor(0x80, 0xFF, 0x80), NoColor,
          Gothic, 12.0},
     };
+    // clang-format on
     return rows;
 }
 
 const QList<ControlRow> &pictureControls()
 {
     // Label2 is last, on top: it covers Label7 whole, so an old meaning never shows.
+    // clang-format off
     static const QList<ControlRow> rows = {
         {"Label6", CardLabel, QStringLiteral("レキシレン"), {360, 1440, 14535, 975}, QColor(0xFF, 0xFF, 0xC0),
          QColor(0x00, 0x00, 0x00), Mincho, 48.0},
@@ -57,6 +60,7 @@ const QList<ControlRow> &pictureControls()
         {"Label2", CardLabel, QStringLiteral("Lexiwren!"), {240, 2760, 14655, 4095}, QColor(0xFF, 0xFF, 0x80), NoColor,
          ProportionalMincho, 87.75},
     };
+    // clang-format on
     return rows;
 }
 
@@ -73,9 +77,8 @@ const QList<LineRow> &accentLines()
 
 const QList<const char *> &focusOrder()
 {
-    static const QList<const char *> names = {"Picture1", "Command1", "Command2", "Combo1",
-                                              "Check1",   "Check2",   "Command3", "Command4",
-                                              "Command5", "File1",    "Command6", "Check3"};
+    static const QList<const char *> names = {"Picture1", "Command1", "Command2", "Combo1", "Check1",   "Check2",
+                                              "Command3", "Command4", "Command5", "File1",  "Command6", "Check3"};
     return names;
 }
 

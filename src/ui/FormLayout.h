@@ -17,7 +17,7 @@ inline const QColor FormBackground{0x00, 0x80, 0x00};
 enum class ControlKind {
     AutoSizeLabel, // takes the size of its text at its top-left corner
     WrappingLabel,
-    CardLabel,     // one centred line of card text on an opaque background
+    CardLabel, // one centred line of card text on an opaque background
     Button,
     CheckBox,
     SpeedBox,
@@ -30,9 +30,9 @@ struct ControlRow
     const char *name;
     ControlKind kind;
     QString text;
-    QRect twips;        // left, top, width, height; inside Picture1 for its children
-    QColor background;  // invalid: the toolkit's own
-    QColor textColor;   // invalid: the toolkit's own
+    QRect twips;       // left, top, width, height; inside Picture1 for its children
+    QColor background; // invalid: the toolkit's own
+    QColor textColor;  // invalid: the toolkit's own
     FontFace face;
     qreal points;
     bool italic = false;

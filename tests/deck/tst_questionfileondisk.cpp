@@ -73,15 +73,24 @@ void TestQuestionFileOnDisk::refused()
     const QByteArray name = QFile::encodeName(path);
 
     switch (setup) {
-    case Setup::Nothing: break;
+    case Setup::Nothing:
+        break;
     case Setup::UnderAFile:
         QVERIFY(writeFile(path, "a b c d\n"));
         path += u"/y.txt"_s;
         break;
-    case Setup::DanglingLink: QVERIFY(QFile::link(dir.filePath(u"gone.txt"_s), path)); break;
-    case Setup::Directory: QVERIFY(QDir(dir.path()).mkdir(u"x.txt"_s)); break;
-    case Setup::Fifo: QCOMPARE(::mkfifo(name.constData(), 0600), 0); break;
-    case Setup::Device: QVERIFY(QFile::link(u"/dev/zero"_s, path)); break;
+    case Setup::DanglingLink:
+        QVERIFY(QFile::link(dir.filePath(u"gone.txt"_s), path));
+        break;
+    case Setup::Directory:
+        QVERIFY(QDir(dir.path()).mkdir(u"x.txt"_s));
+        break;
+    case Setup::Fifo:
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        break;
+    case Setup::Device:
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+        break;
     case Setup::Unreadable:
         if (::geteuid() == 0)
             QSKIP("Running as root, which reads a file whatever its permission bits say.");
@@ -117,8 +126,8 @@ void TestQuestionFileOnDisk::readsLikeMemory_data()
 
     QTest::newRow("CP932 with CR LF") << QByteArray("sauce \x83\x5C\x81\x5B\x83\x58 0 \x95\x5C\r\n")
                                       << QStringList{u"sauce ソース 0 表"_s};
-    QTest::newRow("CR LF across the first piece")
-        << QByteArray(65535, '\n') + "\r\nx\n" << errorText(Kind::TooFewFields, 65537);
+    QTest::newRow("CR LF across the first piece") << QByteArray(65535, '\n') + "\r\nx\n"
+                                                  << errorText(Kind::TooFewFields, 65537);
     QTest::newRow("99 cards then 50 MB on one line") << cardLines(99) + QByteArray(Junk, 'x') << cards;
     QTest::newRow("50 MB first line") << QByteArray(Junk, ' ') << errorText(Kind::LineTooLong, 1);
 }

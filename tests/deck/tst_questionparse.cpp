@@ -82,8 +82,8 @@ void TestQuestionParse::keptLines_data()
                                          << QStringList{u"a b c d"_s, u"e f g h"_s};
     QTest::newRow("line of spaces is a card") << QByteArray("   \n    ") << QStringList{u"   "_s, u"    "_s};
     QTest::newRow("pieces not trimmed") << QByteArray(" a  b c \t\n") << QStringList{u" a  b c \t"_s};
-    QTest::newRow("4096 bytes is allowed") << QByteArray("a b c ") + QByteArray(4090, 'x')
-                                           << QStringList{u"a b c "_s + QString(4090, u'x')};
+    QTest::newRow("4096 bytes is allowed")
+        << QByteArray("a b c ") + QByteArray(4090, 'x') << QStringList{u"a b c "_s + QString(4090, u'x')};
 
     QTest::newRow("150 lines keep 99") << cardLines(150) << cardTexts(1, 99);
     QTest::newRow("99th card ends reading") << cardLines(99) + "bad\n" + QByteArray(9000, 'x') << cardTexts(1, 99);
@@ -92,34 +92,35 @@ void TestQuestionParse::keptLines_data()
 
     QTest::newRow("UTF-8") << appleUtf8 << QStringList{apple};
     QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + appleUtf8 << QStringList{apple};
-    QTest::newRow("UTF-8 with BOM, bad byte") << QByteArray("\xEF\xBB\xBF" "a b c \xFF")
+    QTest::newRow("UTF-8 with BOM, bad byte") << QByteArray("\xEF\xBB\xBF"
+                                                            "a b c \xFF")
                                               << QStringList{u"a b c \uFFFD"_s};
-    QTest::newRow("BOM bytes on a later line are text") << "a b c d\n\xEF\xBB\xBF" + appleUtf8
-                                                        << QStringList{u"a b c d"_s, u"\uFEFF"_s + apple};
+    QTest::newRow("BOM bytes on a later line are text")
+        << "a b c d\n\xEF\xBB\xBF" + appleUtf8 << QStringList{u"a b c d"_s, u"\uFEFF"_s + apple};
     QTest::newRow("UTF-16LE") << utf16(apple + u"\r\n\r\n"_s + apple, false) << QStringList{apple, apple};
     QTest::newRow("UTF-16BE") << utf16(apple + u"\r"_s + apple + u"\n"_s, true) << QStringList{apple, apple};
     QTest::newRow("UTF-16 odd last byte") << utf16(u"a b c "_s, false) + 'd' << QStringList{u"a b c \uFFFD"_s};
     QTest::newRow("UTF-16 BOM only") << QByteArray("\xFF\xFE") << QStringList();
     QTest::newRow("UTF-16 4096 bytes") << utf16(u"a b c "_s + QString(2042, u'x'), true)
                                        << QStringList{u"a b c "_s + QString(2042, u'x')};
-    QTest::newRow("first byte of a BOM only") << QByteArray("\xFF" "a b c d") << QStringList{u"\uFFFDa b c d"_s};
+    QTest::newRow("first byte of a BOM only") << QByteArray("\xFF"
+                                                            "a b c d")
+                                              << QStringList{u"\uFFFDa b c d"_s};
 
     QTest::newRow("CP932 circled one, tilde")
         << QByteArray("one \x87\x40 0 \x81\x60\r\n") << QStringList{u"one ① 0 ～"_s};
-    QTest::newRow("CP932 half-width katakana") << QByteArray("apple \xB1\xAF\xCC\xDF\xD9 0 x")
-                                               << QStringList{u"apple ｱｯﾌﾟﾙ 0 x"_s};
-    QTest::newRow("CP932 5C trail bytes") << QByteArray("sauce \x83\x5C\x81\x5B\x83\x58 0 \x95\x5C")
-                                          << QStringList{u"sauce ソース 0 表"_s};
-    QTest::newRow("CP932 bad lead byte") << QByteArray("a b c \x85\x40\x80")
-                                         << QStringList{u"a b c \uFFFD@\uFFFD"_s};
-    QTest::newRow("CP932 lead byte cut off at end") << QByteArray("a b c \x82\xA0\x82")
-                                                    << QStringList{u"a b c あ\uFFFD"_s};
-    QTest::newRow("CP932 lead byte before line end") << QByteArray("a b c \x82\na b c d")
-                                                     << QStringList{u"a b c \uFFFD"_s, u"a b c d"_s};
+    QTest::newRow("CP932 half-width katakana")
+        << QByteArray("apple \xB1\xAF\xCC\xDF\xD9 0 x") << QStringList{u"apple ｱｯﾌﾟﾙ 0 x"_s};
+    QTest::newRow("CP932 5C trail bytes")
+        << QByteArray("sauce \x83\x5C\x81\x5B\x83\x58 0 \x95\x5C") << QStringList{u"sauce ソース 0 表"_s};
+    QTest::newRow("CP932 bad lead byte") << QByteArray("a b c \x85\x40\x80") << QStringList{u"a b c \uFFFD@\uFFFD"_s};
+    QTest::newRow("CP932 lead byte cut off at end")
+        << QByteArray("a b c \x82\xA0\x82") << QStringList{u"a b c あ\uFFFD"_s};
+    QTest::newRow("CP932 lead byte before line end")
+        << QByteArray("a b c \x82\na b c d") << QStringList{u"a b c \uFFFD"_s, u"a b c d"_s};
     QTest::newRow("one CP932 line decides the file")
         << QByteArray("\xE3\x81\x82 x y z\n\x95\x5C x y z") << QStringList{u"縺\uFFFD x y z"_s, u"表 x y z"_s};
-    QTest::newRow("bytes after the 99th card do not decide")
-        << cardLines(99) + "\x82\xA0 x y z\n" << cardTexts(1, 99);
+    QTest::newRow("bytes after the 99th card do not decide") << cardLines(99) + "\x82\xA0 x y z\n" << cardTexts(1, 99);
 }
 
 void TestQuestionParse::keptLines()
@@ -145,7 +146,9 @@ void TestQuestionParse::errors_data()
     QTest::newRow("counts blank LF lines") << QByteArray("\n\na b\n") << tooFew << 3;
     QTest::newRow("counts CR LF once") << QByteArray("a b c d\r\n\r\nx\r\n") << tooFew << 3;
     QTest::newRow("counts lone CR lines") << QByteArray("a b c d\r\rx") << tooFew << 3;
-    QTest::newRow("full-width space is no separator") << QByteArray("a\xE3\x80\x80" "b c d") << tooFew << 1;
+    QTest::newRow("full-width space is no separator") << QByteArray("a\xE3\x80\x80"
+                                                                    "b c d")
+                                                      << tooFew << 1;
     QTest::newRow("4097 bytes") << "a b c d\n\n" + longLine << tooLong << 3;
     QTest::newRow("4097 bytes before a line end") << longLine + "\r\n" << tooLong << 1;
     QTest::newRow("UTF-16 4098 bytes") << utf16(QString(2049, u' '), false) << tooLong << 1;
@@ -170,7 +173,8 @@ void TestQuestionParse::cardFields_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("fields");
 
-    QTest::newRow("four pieces") << u"apple アップル 0 りんご"_s << QStringList{u"apple"_s, u"アップル"_s, u"0"_s, u"りんご"_s};
+    QTest::newRow("four pieces") << u"apple アップル 0 りんご"_s
+                                 << QStringList{u"apple"_s, u"アップル"_s, u"0"_s, u"りんご"_s};
     QTest::newRow("five pieces keep four") << u"a b c d e f"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     QTest::newRow("leading space") << u" b c d"_s << QStringList{QString(), u"b"_s, u"c"_s, u"d"_s};
     QTest::newRow("two spaces") << u"a  c d"_s << QStringList{u"a"_s, QString(), u"c"_s, u"d"_s};

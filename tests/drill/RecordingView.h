@@ -30,24 +30,52 @@ public:
     // Runs inside each pause, as a click handler would; return false to end the program.
     std::function<bool(qint32 durationMs)> onPause;
 
-    void setWordText(const QString &text) override { word = text; steps << u"word="_s + text; }
+    void setWordText(const QString &text) override
+    {
+        word = text;
+        steps << u"word="_s + text;
+    }
     void setWordVisible(bool visible) override { steps << (visible ? u"show word"_s : u"hide word"_s); }
     void setWordPointSize(qreal points) override { steps << u"word size="_s + QString::number(points); }
     void setWordColorToBlack() override { steps << u"word black"_s; }
-    void setReadingText(const QString &text) override { reading = text; steps << u"reading="_s + text; }
+    void setReadingText(const QString &text) override
+    {
+        reading = text;
+        steps << u"reading="_s + text;
+    }
     ReadingGeometry readingGeometry() const override { return geometry; }
-    void setMeaningText(const QString &text) override { meaning = text; steps << u"meaning="_s + text; }
+    void setMeaningText(const QString &text) override
+    {
+        meaning = text;
+        steps << u"meaning="_s + text;
+    }
     void setAccentLineVisible(int line, bool visible) override
     {
         steps << (visible ? u"show line"_s : u"hide line"_s) + QString::number(line);
     }
-    void setAccentX1(float x) override { x1 = x; steps << u"x1="_s + QString::number(x); }
+    void setAccentX1(float x) override
+    {
+        x1 = x;
+        steps << u"x1="_s + QString::number(x);
+    }
     float accentX1() const override { return x1; }
-    void setAccentX2(float x) override { x2 = x; steps << u"x2="_s + QString::number(x); }
-    void clearDrawing() override { drawn.clear(); steps << u"clear"_s; }
+    void setAccentX2(float x) override
+    {
+        x2 = x;
+        steps << u"x2="_s + QString::number(x);
+    }
+    void clearDrawing() override
+    {
+        drawn.clear();
+        steps << u"clear"_s;
+    }
     void setDrawingPointSize(qreal points) override { steps << u"draw size="_s + QString::number(points); }
     void setDrawingPosition(int x, int y) override { steps << u"at %1,%2"_s.arg(x).arg(y); }
-    void drawText(const QString &text) override { drawn << text; steps << u"draw "_s + text; }
+    void drawText(const QString &text) override
+    {
+        drawn << text;
+        steps << u"draw "_s + text;
+    }
     void setLoadEnabled(bool enabled) override
     {
         loadEnabled = enabled;

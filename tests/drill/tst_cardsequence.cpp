@@ -33,8 +33,9 @@ const QStringList Prologue = {u"word="_s,      u"word size=100"_s, u"disable loa
 
 QStringList headerOf(int number, int count)
 {
-    return {u"clear"_s, u"draw size=48"_s, u"at 50,15"_s, u"draw No. %1 "_s.arg(number), u"draw size=24"_s,
-            u"at 850,35"_s, u"draw 全 %1問"_s.arg(count)};
+    return {
+        u"clear"_s,     u"draw size=48"_s,           u"at 50,15"_s, u"draw No. %1 "_s.arg(number), u"draw size=24"_s,
+        u"at 850,35"_s, u"draw 全 %1問"_s.arg(count)};
 }
 
 } // namespace
@@ -84,8 +85,7 @@ void TestCardSequence::displaySteps_data()
         << meaningPromptStart + QStringList{u"pause 1500"_s, u"beep"_s} + word + QStringList{u"pause 1000"_s};
     QTest::newRow("meaning, answers on, reading on")
         << false << true << true
-        << meaningPromptStart + QStringList{u"pause 1500"_s, u"beep"_s} + word + reading
-               + QStringList{u"pause 1000"_s};
+        << meaningPromptStart + QStringList{u"pause 1500"_s, u"beep"_s} + word + reading + QStringList{u"pause 1000"_s};
 }
 
 void TestCardSequence::displaySteps()

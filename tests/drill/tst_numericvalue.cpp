@@ -81,8 +81,7 @@ void TestNumericValue::readsTheLeadingNumber()
 
     // Exact: a text reads as the nearest double, as the same literal does.
     const double actual = numericValue(text);
-    QVERIFY2(actual == expected,
-             qPrintable(QStringLiteral("got %1").arg(actual, 0, 'g', 17)));
+    QVERIFY2(actual == expected, qPrintable(QStringLiteral("got %1").arg(actual, 0, 'g', 17)));
 }
 
 void TestNumericValue::negativeZeroReadsAsPlainZero()

@@ -35,14 +35,21 @@ void TestAccessibility::everyControlHasAName()
     FormFixture fixture;
     Form1 &form = fixture.form();
     const QList<QPair<QWidget *, QString>> names = {
-        {form.Command1, u"スタート"_s},     {form.Command4, u"ランダム スタート"_s},
-        {form.Command2, u"終了"_s},         {form.Command6, u"問題読込"_s},
-        {form.Check1, u"答えあり"_s},       {form.Check2, u"音なし"_s},
-        {form.Check3, u"発音あり"_s},       {form.Label1, u"ソラモク"_s},
-        {form.Label5, u"Speed"_s},          {form.Label3[1], u"和→英"_s},
+        {form.Command1, u"スタート"_s},
+        {form.Command4, u"ランダム スタート"_s},
+        {form.Command2, u"終了"_s},
+        {form.Command6, u"問題読込"_s},
+        {form.Check1, u"答えあり"_s},
+        {form.Check2, u"音なし"_s},
+        {form.Check3, u"発音あり"_s},
+        {form.Label1, u"ソラモク"_s},
+        {form.Label5, u"Speed"_s},
+        {form.Label3[1], u"和→英"_s},
         {form.File1, u"問題ファイル一覧"_s},
-        {form.Picture1, u"カード"_s},       {form.Label2, u"英単語"_s},
-        {form.Label7, u"意味"_s},           {form.Label6, u"読み"_s},
+        {form.Picture1, u"カード"_s},
+        {form.Label2, u"英単語"_s},
+        {form.Label7, u"意味"_s},
+        {form.Label6, u"読み"_s},
     };
     for (const auto &[widget, name] : names)
         QCOMPARE(accessibleName(widget), name);

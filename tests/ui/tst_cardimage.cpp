@@ -104,14 +104,18 @@ void TestCardImage::accentMarkUnderTheRightCharacters()
     QVERIFY(!shot.isNull());
 
     const QRect label = form.Label6->geometry();
-    const QList<Span> characters = inkRuns(shot, QRect(label.left(), label.top(), label.width(), 52), qRgb(255, 255, 192));
+    const QList<Span> characters = inkRuns(shot, QRect(label.left(), label.top(), label.width(), 52),
+                                           qRgb(255, 255, 192));
     QCOMPARE(characters.size(), reading.size());
     const Span mark = redSpan(shot, AccentLineY);
     QVERIFY2(mark.left >= 0, "no accent mark on the screen");
     for (int index = 0; index < characters.size(); ++index) {
         const Span character = characters[index];
         const QString where = u"character %1 at %2..%3, mark %4..%5"_s.arg(index)
-                                  .arg(character.left).arg(character.right).arg(mark.left).arg(mark.right);
+                                  .arg(character.left)
+                                  .arg(character.right)
+                                  .arg(mark.left)
+                                  .arg(mark.right);
         if (marked.contains(index))
             QVERIFY2(mark.left <= character.left && mark.right >= character.right, qPrintable(where));
         else

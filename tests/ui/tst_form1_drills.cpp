@@ -58,10 +58,12 @@ void TestForm1Drills::inOrderDrillsShowEveryCard_data()
     QTest::addColumn<bool>("answersOn");
     QTest::addColumn<QStringList>("screens");
     QTest::newRow("english, answers") << true << true
-                                      << QStringList{u"word w1"_s, u"meaning 意味1"_s, u"word w2"_s, u"meaning 意味2"_s};
+                                      << QStringList{u"word w1"_s, u"meaning 意味1"_s, u"word w2"_s,
+                                                     u"meaning 意味2"_s};
     QTest::newRow("english only") << true << false << QStringList{u"word w1"_s, u"word w2"_s};
     QTest::newRow("meaning, answers") << false << true
-                                      << QStringList{u"meaning 意味1"_s, u"word w1"_s, u"meaning 意味2"_s, u"word w2"_s};
+                                      << QStringList{u"meaning 意味1"_s, u"word w1"_s, u"meaning 意味2"_s,
+                                                     u"word w2"_s};
     QTest::newRow("meaning only") << false << false << QStringList{u"meaning 意味1"_s, u"meaning 意味2"_s};
 }
 

@@ -66,7 +66,7 @@ void TestForm1End::endButtonAbandonsAWaitingDrill()
     form.File1->setCurrentRow(0);
     form.Command6_Click();
     form.Check1->setChecked(true);
-    form.Check2->setChecked(true); // no sound on a test machine
+    form.Check2->setChecked(true);    // no sound on a test machine
     form.Combo1->setEditText(u"2"_s); // a 3-second prompt
     form.show();
 

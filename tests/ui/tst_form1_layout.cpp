@@ -88,11 +88,10 @@ void TestForm1Layout::coloursOnTheScreen()
     QCOMPARE(colourAt({2, 2}), u"#008000"_s);
     QCOMPARE(colourAt({1025, 690}), u"#008000"_s);
     const QList<QPair<QWidget *, QString>> faces = {
-        {form.Label1, u"#00ff00"_s},    {form.Command2, u"#ffc080"_s}, {form.Command1, u"#ffff00"_s},
-        {form.Command4, u"#ffff80"_s},  {form.Command3, u"#00ffff"_s}, {form.Command5, u"#80ffff"_s},
-        {form.Command6, u"#80ff80"_s},  {form.File1, u"#80ff80"_s},    {form.Check1, u"#008000"_s},
-        {form.Picture1, u"#ffff80"_s}, {form.Label6, u"#ffffc0"_s},
-        {form.Label2, u"#ffff80"_s},
+        {form.Label1, u"#00ff00"_s},   {form.Command2, u"#ffc080"_s}, {form.Command1, u"#ffff00"_s},
+        {form.Command4, u"#ffff80"_s}, {form.Command3, u"#00ffff"_s}, {form.Command5, u"#80ffff"_s},
+        {form.Command6, u"#80ff80"_s}, {form.File1, u"#80ff80"_s},    {form.Check1, u"#008000"_s},
+        {form.Picture1, u"#ffff80"_s}, {form.Label6, u"#ffffc0"_s},   {form.Label2, u"#ffff80"_s},
     };
     for (const auto &[widget, colour] : faces)
         QVERIFY2(colourAt(clearPointOf(widget, &form)) == colour,
@@ -148,7 +147,8 @@ void TestForm1Layout::textsAndFonts()
         QVERIFY2(metrics.inFont(u'ア') && metrics.inFont(u'問'),
                  qPrintable(widget->objectName() + u": "_s + QFontInfo(widget->font()).family()));
     }
-    QVERIFY2(QFontInfo(form.Label6->font()).fixedPitch() || QFontMetrics(form.Label6->font()).horizontalAdvance(u'ア') == 64,
+    QVERIFY2(QFontInfo(form.Label6->font()).fixedPitch()
+                 || QFontMetrics(form.Label6->font()).horizontalAdvance(u'ア') == 64,
              "the reading's katakana are one cell each");
 }
 
@@ -188,9 +188,9 @@ void TestForm1Layout::focusFollowsTheTabOrder()
             focused = focused->parentWidget(); // the combo box's line edit
         visited << (focused ? focused->objectName() : QString());
     }
-    QCOMPARE(visited, (QStringList{u"Picture1"_s, u"Command1"_s, u"Command2"_s, u"Combo1"_s, u"Check1"_s,
-                                   u"Check2"_s, u"Command3"_s, u"Command4"_s, u"Command5"_s, u"File1"_s,
-                                   u"Command6"_s, u"Check3"_s}));
+    QCOMPARE(visited,
+             (QStringList{u"Picture1"_s, u"Command1"_s, u"Command2"_s, u"Combo1"_s, u"Check1"_s, u"Check2"_s,
+                          u"Command3"_s, u"Command4"_s, u"Command5"_s, u"File1"_s, u"Command6"_s, u"Check3"_s}));
 }
 
 void TestForm1Layout::startButtonsDisabledAtStartUp()
