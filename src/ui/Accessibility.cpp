@@ -1,5 +1,6 @@
 #include "Accessibility.h"
 
+#include "AccentLine.h"
 #include "CardLabel.h"
 #include "FileList.h"
 #include "Form1.h"
@@ -38,9 +39,12 @@ void nameControls(Form1 &form)
     form.Command3->setAccessibleDescription(meaningFirst);
     form.Command5->setAccessibleDescription(meaningFirst);
 
-    for (QWidget *card : {static_cast<QWidget *>(form.Label2), static_cast<QWidget *>(form.Label7),
-                          static_cast<QWidget *>(form.Label6)})
-        announce(card, qobject_cast<QLabel *>(card)->text());
+    for (AccentLine *line : {form.Line1, form.Line2, form.Line3})
+        line->setAccessibleName(QStringLiteral("アクセント"));
+
+    // The meaning label starts covered by the word: there is nothing to read in it yet.
+    announce(form.Label2, form.Label2->text());
+    announce(form.Label6, form.Label6->text());
 }
 
 void announce(QWidget *widget, const QString &shown)
