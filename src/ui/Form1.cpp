@@ -200,7 +200,7 @@ void Form1::Command6_Click()
         for (FieldIndex = 0; FieldIndex < FieldsPerCard; ++FieldIndex)
             Deck[CardIndex][FieldIndex] = pieces[FieldIndex];
     }
-    enableStartButtons(true);
+    enableStartButtons();
 }
 
 bool Form1::Pause(qint32 durationMs)
@@ -228,12 +228,13 @@ void Form1::runDrill(Prompt prompt, Order order)
         sequence.epilogue();
 }
 
-void Form1::enableStartButtons(bool enabled)
+// Once a file is loaded, the start buttons stay enabled for good.
+void Form1::enableStartButtons()
 {
-    Command1->setEnabled(enabled);
-    Command4->setEnabled(enabled);
-    Command3->setEnabled(enabled);
-    Command5->setEnabled(enabled);
+    Command1->setEnabled(true);
+    Command4->setEnabled(true);
+    Command3->setEnabled(true);
+    Command5->setEnabled(true);
 }
 
 // DrillView: what a drill does to the controls.

@@ -90,7 +90,7 @@ private:
     void setupConnections();
     void setupFocusOrder();
     void runDrill(Prompt prompt, Order order);
-    void enableStartButtons(bool enabled);
+    void enableStartButtons();
 
     // DrillView
     void setWordText(const QString &text) override;
