@@ -4,6 +4,7 @@
 // floor the machine allows, the same waits slept by a bare thread.
 //   drill_timing [ROUNDS] [-v]   (default 3 rounds; -v lists every phase)
 // Run it with QT_QPA_PLATFORM=offscreen.
+#include "common/Arguments.h"
 #include "common/DrillRig.h"
 #include "common/ProcessorTime.h"
 #include "common/Report.h"
@@ -149,9 +150,9 @@ void printSummary(const char *wait, const Summary &s)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const bool everyPhase = arguments.contains(u"-v"_s);
-    const int rounds = arguments.size() > 1 && arguments[1] != u"-v"_s ? std::max(1, arguments[1].toInt()) : 3;
+    const Arguments given = arguments(3);
+    const bool everyPhase = given.verbose;
+    const int rounds = given.rounds;
 
     DrillRig rig(Cards);
     if (!rig.ready())

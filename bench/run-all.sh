@@ -32,12 +32,13 @@ say "Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
 say "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 section "Drill timing and processor cost (offscreen)" env QT_QPA_PLATFORM=offscreen "$build/bench/drill_timing" 3
+section "Long wait (offscreen)" env QT_QPA_PLATFORM=offscreen "$build/bench/long_wait" 10
 section "Card step latency (offscreen)" env QT_QPA_PLATFORM=offscreen "$build/bench/step_latency" 3
 section "Start-up" "$here/startup.sh" "$build" 10
 section "Loading" "$here/load.sh" "$build" 5
 
-# Every benchmark names its closing figures "drill:", "step:", "start-up:" or "load:".
-summary=$(grep -E '^(drill|step|start-up|load): ' "$log")
+# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:" or "load:".
+summary=$(grep -E '^(drill|wait|step|start-up|load): ' "$log")
 say
 say "== All figures"
 say "$(printf '%-44s %12s   %-22s %s' figure value target verdict)"

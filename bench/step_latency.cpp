@@ -5,6 +5,7 @@
 // after it run with the fonts and glyphs already in use.
 //   step_latency [WARM_DRILLS] [-v]   (default 3; -v names the slowest steps)
 // Run it with QT_QPA_PLATFORM=offscreen.
+#include "common/Arguments.h"
 #include "common/DrillRig.h"
 #include "common/PaintLog.h"
 #include "common/Report.h"
@@ -100,9 +101,9 @@ void printRow(const char *drill, StepFigures f, bool slowest)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const bool slowest = arguments.contains(u"-v"_s);
-    const int warmDrills = arguments.size() > 1 && arguments[1] != u"-v"_s ? std::max(1, arguments[1].toInt()) : 3;
+    const Arguments given = arguments(3);
+    const bool slowest = given.verbose;
+    const int warmDrills = given.rounds;
 
     DrillRig rig(Cards);
     if (!rig.ready())

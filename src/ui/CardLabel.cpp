@@ -43,9 +43,9 @@ qreal CardLabel::textLeft(qreal textWidth) const
     return area.left() + (area.width() - textWidth) / 2.0;
 }
 
-CardLabel::Line CardLabel::layOut(QTextLayout &layout) const
+CardLabel::Line CardLabel::layOut(QTextLayout &layout, const QFont &drawn) const
 {
-    layout.setFont(drawnFont());
+    layout.setFont(drawn);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
@@ -57,33 +57,31 @@ CardLabel::Line CardLabel::layOut(QTextLayout &layout) const
     return {line, line.isValid() ? textLeft(line.naturalTextWidth()) : textLeft(0.0)};
 }
 
-QList<qreal> CardLabel::characterEdges() const
+CardLabel::Cells CardLabel::characterCells() const
 {
+    // One font for both: finding it may take several measurements of the text.
+    const QFont drawn = drawnFont();
     const QString shown = text();
     QTextLayout layout(shown);
-    const Line laidOut = layOut(layout);
-    QList<qreal> edges;
+    const Line laidOut = layOut(layout, drawn);
+    Cells cells;
+    cells.fullWidth = QFontMetricsF(drawn).horizontalAdvance(QChar(0x30A2)); // ア
     if (!laidOut.line.isValid()) {
-        edges.append(laidOut.left);
-        return edges;
+        cells.edges.append(laidOut.left);
+        return cells;
     }
     // Characters as a reader sees them: a base letter with its combining marks is one.
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown);
     for (qsizetype at = 0; at != -1; at = characters.toNextBoundary())
-        edges.append(laidOut.left + laidOut.line.cursorToX(static_cast<int>(at)));
-    return edges;
-}
-
-qreal CardLabel::fullWidthCell() const
-{
-    return QFontMetricsF(drawnFont()).horizontalAdvance(QChar(0x30A2)); // ア
+        cells.edges.append(laidOut.left + laidOut.line.cursorToX(static_cast<int>(at)));
+    return cells;
 }
 
 void CardLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QTextLayout layout(text());
-    const Line laidOut = layOut(layout);
+    const Line laidOut = layOut(layout, drawnFont());
     painter.setPen(palette().color(QPalette::WindowText));
     layout.draw(&painter, QPointF(laidOut.left, contentsRect().top()));
 }

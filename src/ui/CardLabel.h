@@ -18,18 +18,22 @@ public:
     // The font the text is drawn in: the label's own, or a smaller one when
     // the text is too wide for it.
     QFont drawnFont() const;
-    // Left edge of each character, then the right edge of the last, in the
-    // label's coordinates, as the text is drawn.
-    QList<qreal> characterEdges() const;
-    // The width of one full-width character in the drawn font.
-    qreal fullWidthCell() const;
+    struct Cells
+    {
+        // Left edge of each character, then the right edge of the last, in
+        // the label's coordinates, as the text is drawn.
+        QList<qreal> edges;
+        // The width of one full-width character in the drawn font.
+        qreal fullWidth = 0.0;
+    };
+    Cells characterCells() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     struct Line;
-    Line layOut(QTextLayout &layout) const;
+    Line layOut(QTextLayout &layout, const QFont &drawn) const;
     qreal textLeft(qreal textWidth) const;
 };
 

@@ -272,11 +272,10 @@ void Form1::setReadingText(const QString &text)
 
 ReadingGeometry Form1::readingGeometry() const
 {
-    ReadingGeometry geometry;
-    geometry.edges = Label6->characterEdges();
+    const CardLabel::Cells cells = Label6->characterCells();
+    ReadingGeometry geometry{cells.edges, cells.fullWidth};
     for (qreal &edge : geometry.edges)
         edge += Label6->x();
-    geometry.cellWidth = Label6->fullWidthCell();
     return geometry;
 }
 
