@@ -1,0 +1,10 @@
+// The drill layer's logging category, "lexiwren.drill". Warnings show by
+// default; debug messages only when switched on, for instance with
+// QT_LOGGING_RULES="lexiwren.drill.debug=true".
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace lexiwren {
+Q_DECLARE_LOGGING_CATEGORY(lcDrill)
+} // namespace lexiwren

@@ -1,0 +1,10 @@
+// The platform layer's logging category, "lexiwren.platform". Warnings show by
+// default; debug messages only when switched on, for instance with
+// QT_LOGGING_RULES="lexiwren.platform.debug=true".
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace lexiwren {
+Q_DECLARE_LOGGING_CATEGORY(lcPlatform)
+} // namespace lexiwren

@@ -1,0 +1,10 @@
+// The ui layer's logging category, "lexiwren.ui". Warnings show by
+// default; debug messages only when switched on, for instance with
+// QT_LOGGING_RULES="lexiwren.ui.debug=true".
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace lexiwren {
+Q_DECLARE_LOGGING_CATEGORY(lcUi)
+} // namespace lexiwren
