@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds, opens the window on examples/
 #   make test   installs what is missing, builds, runs every test headless
@@ -79,9 +82,11 @@ format:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
 	clang-format-14 -i $(FORMAT_FILES)
 
+# Also fails on a tracked source file without its licence line.
 format-check:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
 	clang-format-14 --dry-run --Werror $(FORMAT_FILES)
+	tools/check-spdx.sh
 
 # clang-tidy over src/ with the build's compile_commands.json (built first,
 # for moc's output); any finding fails.

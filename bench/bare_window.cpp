@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What start-up costs Qt alone: a window the size of the program's, holding
 // one label, ending at its first frame like startup_probe.
 #include "common/FirstFrame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How closely a drill keeps to its pace, and what the waiting costs the
 // processor. In alternating rounds in one process: the window with the
 // program's sleeping pump, the window with a pump that spins, and, as the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Loading a 99-card file against a 1 GiB file whose first 99 lines are the
 # same cards: each loaded in processes of its own, alternately, so that each
 # process's peak memory belongs to one file.

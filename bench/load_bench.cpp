@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times readQuestionFile on one file: load_bench FILE [RUNS]
 // Prints the median time of RUNS loads (default 21) and the process's peak memory.
 #include "deck/QuestionFile.h"

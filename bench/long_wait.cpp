@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How late a 1,500 ms wait returns on the real event loop, and what it costs
 // in processor time: the length of one card's prompt at speed 1.
 #include "common/ProcessorTime.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a question file of sample cards, padded with more card lines up to
 // a size when one is given: make_deck PATH CARDS [BYTES]
 #include "common/SampleDeck.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every benchmark and prints each figure next to its target, then all the
 # figures together. A copy of everything printed goes to BUILD_DIR/bench-results.txt.
 #   bench/run-all.sh BUILD_DIR

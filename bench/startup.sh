@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of the program against a bare window, offscreen and, when Xvfb is
 # installed, on a private X server.
 #   bench/startup.sh BUILD_DIR [RUNS]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start-up as src/main.cpp does it, ending at the first frame:
 // prints when that was painted (see common/FirstFrame.h) and exits.
 #include "common/FirstFrame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and a baseline in turn, RUNS times each after one unmeasured
 // start of each, and compares their start-up: the time to the first frame
 // (each prints it, see common/FirstFrame.h), the time to exit, and the peak

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How soon the next card is on screen once a wait ends: from the wait's
 // return to the end of the paint of the label that took the new text (the
 // 150-point word in Label2 or the 90-point meaning in Label7), and to the end

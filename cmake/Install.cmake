@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What `cmake --install` places: the program, its menu launcher, the desktop
 # entry, the icons, the AppStream metainfo and the example question files.
 include(GNUInstallDirs)
@@ -27,3 +30,6 @@ endforeach()
 
 install(FILES ${PROJECT_SOURCE_DIR}/examples/basic-words.txt ${PROJECT_SOURCE_DIR}/examples/daily-life.txt
     DESTINATION ${LEXIWREN_EXAMPLES_DESTINATION})
+
+# Debian's policy wants the licence terms in the package's own doc folder.
+install(FILES ${LEXIWREN_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lexiwren)

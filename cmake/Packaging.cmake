@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack -G DEB` in the build folder makes lexiwren_<version>-1_<arch>.deb
 # from what cmake/Install.cmake places, installed under /usr.
 set(CPACK_PACKAGE_NAME lexiwren)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lexiwren: a hands-free English vocabulary drill.
 #include "platform/SystemPlatform.h"
 #include "ui/Form1.h"

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzes the question-file reader for a bounded time (default 60 seconds).
 # Usage: tools/fuzz-questionfile.sh [seconds]
 # The seeds are examples/*.txt; new inputs collect in build-fuzz/corpus.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the PNG icons from data/icons/org.lexiwren.Lexiwren.svg after it
 # changes; the PNGs are committed so that a build needs no SVG renderer.
 # Needs rsvg-convert (Debian: librsvg2-bin).

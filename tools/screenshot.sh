@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes a picture of the window's start screen under a private X server.
 #   tools/screenshot.sh path/to/lexiwren out.png
 # The program runs in examples/, so the file list shows the example files.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real window on the real clock, in a folder of its own holding one
 // loaded question file, with its waits logged. The pump under the log is the
 // program's sleeping one unless the spinning one is chosen. No sound, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ends a start-up measurement: once the window's first frame has been painted
 // and flushed, prints how long after the process began that was and quits.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // When the window's labels were painted, with what text, and when the
 // window's backing store was synced and flushed after.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What this process has used of the processor so far.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Question files for the benchmarks: everyday words with long ones among
 // them, so some words are shrunk to fit the card as in a real deck.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where each paced wait of a drill began and ended, seen from the clock and
 // the event pump the window is given.
 //

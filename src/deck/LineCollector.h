@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reading rule, fed a file's bytes piece by piece, so that a reader can
 // stop as soon as the rule has what it needs and never holds more than the
 // kept lines.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a question file: bytes in, the kept card lines (or one error) out.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The learner reads these in the window's message box, so they say what to do next.
 #include "QuestionFile.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card sequence that every drill runs: prologue, one pass over the
 // cards, epilogue.
 #pragma once

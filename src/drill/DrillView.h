@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a drill does to the window, and nothing more. Form1 implements it
 // with real widgets; the tests implement it with a recorder.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drill layer's logging category, "lexiwren.drill". Warnings show by
 // default; debug messages only when switched on, for instance with
 // QT_LOGGING_RULES="lexiwren.drill.debug=true".

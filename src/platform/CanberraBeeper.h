@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop's "bell" event sound, with the toolkit's beep as fallback.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's random numbers: a Mersenne twister giving floats in [0, 1).
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real outside world: steady clock, Qt's event pump, the desktop's bell,
 // the Mersenne twister, and an end that unwinds every wait.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A label for card text: one line, centred at the top, on an opaque
 // background. Text that fits keeps the label's size; text that does not is
 // drawn just small enough to fit the label's width.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A push button whose caption wraps at spaces onto several centred lines
 // when it is wider than the button, as the random start buttons need.
 #pragma once

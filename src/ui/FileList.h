@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The list of question files: the regular "*.txt" files of the working
 // directory, sorted by name, kept current as files come and go.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's three Japanese faces, sized in pixels at 96 dpi so that the
 // fixed pixel layout holds whatever the screen's dpi setting.
 #pragma once

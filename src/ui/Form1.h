@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one window: its controls, its state and the handlers of its
 // events. The handlers stay thin; reading files, shuffling and running the
 // card sequence live in deck/ and drill/.

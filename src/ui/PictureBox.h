@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawing area of the cards: holds the card labels and the text the
 // drills draw on it (the card number and total). Drawn text is kept, so it
 // survives the window being covered and repainted.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any bytes must load without a crash and keep the rule's promises.
 #include "deck/LineCollector.h"
 #include "deck/QuestionFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shipped question files load, and every card's accent mark lands inside its reading.
 #include "deck/QuestionFile.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The learner's messages: every one names the file and fills every placeholder.
 #include "deck/QuestionFile.h"
 

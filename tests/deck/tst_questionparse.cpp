@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reading rule on bytes in memory, whole and fed one byte at a time.
 #include "QuestionResultText.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shuffled copy that the random drills run over.
 #include "deck/Shuffle.h"
 #include "fakes/ScriptedRandom.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A DrillView that writes down every step a drill takes, for comparing whole
 // drills as lists of steps.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card sequence as a list of steps taken on the window.
 #include "RecordingView.h"
 #include "drill/CardSequence.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long prompts and answers stay up at each speed.
 #include "drill/Durations.h"
 #include "drill/NumericValue.h"

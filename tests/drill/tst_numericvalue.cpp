@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the speed box and the accent code read a number out of a text.
 #include "drill/NumericValue.h"
 

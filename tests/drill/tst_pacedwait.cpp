@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The paced wait against a clock and an event queue that the test drives.
 #include "drill/PacedWait.h"
 #include "fakes/FakeClock.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The paced wait on the real clock and Qt's event loop.
 #include "drill/PacedWait.h"
 #include "fakes/FakeProgramEnd.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every seam faked at once, for tests of the whole window. By default each
 // pump call runs the window's pending events and then lets the clock jump to
 // the deadline, so a drill runs through without real waiting.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Lexiwren authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The menu launcher, installed into a scratch prefix and run with a scratch
 # HOME and a stand-in program that reports the folder it was started in.
 #   tst_launcher.sh CMAKE BUILD_DIR EXAMPLES_DIR

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader sees: a name for every control, the card texts as a
 // drill shows them, and every control within reach of the keyboard.
 #include "FormFixture.h"

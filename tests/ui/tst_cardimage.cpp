@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Card text as it appears on the screen: the accent mark under the right
 // characters, and text that always fits its label.
 #include "FormFixture.h"

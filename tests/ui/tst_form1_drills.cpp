@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole drills in the real window, paced by a fake clock.
 #include "FormFixture.h"
 #include "ui/CardLabel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ending the program for real: the end button and closing the window leave
 // the event loop with status 0, also from inside a drill's wait.
 #include "platform/SystemPlatform.h"

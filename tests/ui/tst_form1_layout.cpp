@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start screen: every control in its place, colour, text and font.
 #include "fakes/FakePlatform.h"
 #include "ui/AccentLine.h"
