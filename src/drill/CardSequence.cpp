@@ -19,6 +19,8 @@ const Card &rowAt(const CardTable &rows, qint16 index)
 }
 
 constexpr qreal PromptWordPoints = 150.0;
+// The lap stands in the header's free stretch, just left of the total.
+constexpr int LapX = 720;
 
 } // namespace
 
@@ -55,6 +57,7 @@ void CardSequence::epilogue()
 bool CardSequence::showCard(Prompt prompt, const CardTable &rows, const qint16 &cardCount, const qint16 &cardIndex)
 {
     drawHeader(static_cast<qint16>(cardIndex + 1), cardCount);
+    m_view.cardShown(static_cast<qint16>(cardIndex + 1), rowAt(rows, cardIndex));
     beepUnlessSilenced();
 
     // The row is looked up again after each wait: a drill started inside the
@@ -89,6 +92,10 @@ void CardSequence::drawHeader(qint16 cardNumber, qint16 cardCount)
     m_view.setDrawingPointSize(24.0);
     m_view.setDrawingPosition(850, 35);
     m_view.drawText(QStringLiteral("全 %1問").arg(cardCount));
+    if (m_lap > 1) {
+        m_view.setDrawingPosition(LapX, 35);
+        m_view.drawText(QStringLiteral("%1周目").arg(m_lap));
+    }
 }
 
 void CardSequence::beepUnlessSilenced()

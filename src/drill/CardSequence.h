@@ -26,6 +26,9 @@ public:
     bool cardLoop(Prompt prompt, const CardTable &rows, const qint16 &cardCount, qint16 &cardIndex);
     void epilogue();
 
+    // Laps after the first show their number in the header.
+    void setLap(int lap) { m_lap = lap; }
+
 private:
     bool showCard(Prompt prompt, const CardTable &rows, const qint16 &cardCount, const qint16 &cardIndex);
     void drawHeader(qint16 cardNumber, qint16 cardCount);
@@ -35,6 +38,7 @@ private:
     bool pauseFor(double baseMs);
 
     DrillView &m_view;
+    int m_lap = 1;
 };
 
 } // namespace lexiwren

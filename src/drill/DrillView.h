@@ -5,6 +5,8 @@
 // with real widgets; the tests implement it with a recorder.
 #pragma once
 
+#include "deck/Card.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -53,8 +55,17 @@ public:
     virtual QString speedText() const = 0; // Combo1
 
     virtual void beep() = 0;
-    // Holds the screen for durationMs; false once the program is ending.
+    // Holds the screen for durationMs; false once the program is ending or
+    // the learner has stopped the drill.
     virtual bool pause(qint32 durationMs) = 0;
+
+    // A card's header is up: its number from 1 and its row. Nothing on screen
+    // depends on it; the desktop's media controls show the card from it.
+    virtual void cardShown(qint16 number, const Card &row)
+    {
+        Q_UNUSED(number);
+        Q_UNUSED(row);
+    }
 };
 
 } // namespace lexiwren

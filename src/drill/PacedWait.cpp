@@ -3,6 +3,8 @@
 
 #include "PacedWait.h"
 
+#include "DrillControl.h"
+
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramEnd.h"
@@ -12,10 +14,19 @@
 
 namespace lexiwren {
 
-PacedWait::PacedWait(Clock &clock, EventPump &pump, ProgramEnd &end)
+namespace {
+
+// How long a paused wait sleeps in the pump when no event wakes it first; a
+// key press, a click or a media-control call wakes it at once.
+constexpr std::chrono::nanoseconds PausedSleep = std::chrono::hours(1);
+
+} // namespace
+
+PacedWait::PacedWait(Clock &clock, EventPump &pump, ProgramEnd &end, DrillControl *control)
     : m_clock(clock)
     , m_pump(pump)
     , m_end(end)
+    , m_control(control)
 {
 }
 
@@ -23,24 +34,37 @@ bool PacedWait::pause(qint32 durationMs)
 {
     using std::chrono::nanoseconds;
 
-    if (m_end.isEnding())
+    if (m_end.isEnding() || (m_control && m_control->isStopping()))
         return false;
 
     // Compared in nanoseconds: truncating the clock to milliseconds could end
     // the wait up to a millisecond early.
     const nanoseconds duration = std::chrono::milliseconds(durationMs);
     const nanoseconds start = m_clock.now();
+    // Time paused during this wait moves its deadline on.
+    const auto pausedSoFar = [&](nanoseconds at) {
+        return m_control ? m_control->pausedTotal(at) : nanoseconds::zero();
+    };
+    const nanoseconds pausedAtStart = pausedSoFar(start);
     nanoseconds now = start;
     for (;;) {
+        if (m_control) {
+            if (m_control->isStopping())
+                return false;
+            if (m_control->takeNext())
+                return true;
+        }
+        const bool paused = m_control && m_control->isPaused();
+        const nanoseconds deadline = start + duration + (pausedSoFar(now) - pausedAtStart);
         // Tested against the reading taken before the last event processing,
         // so the pass that wakes at the deadline runs the events once more,
         // without waiting, and the window is current when the wait returns.
-        if (now - start >= duration)
+        if (!paused && now >= deadline)
             return true;
         now = m_clock.now();
         // Sleeping in the pump until an event or the deadline keeps the
         // processor idle during a long pause.
-        m_pump.processEvents(std::max(nanoseconds::zero(), start + duration - now));
+        m_pump.processEvents(paused ? PausedSleep : std::max(nanoseconds::zero(), deadline - now));
         if (m_end.isEnding())
             return false;
     }
