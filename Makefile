@@ -15,6 +15,8 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-
             sound-theme-freedesktop fonts-ipafont-gothic fonts-ipafont-mincho
 # The tests of the desktop entry and the metainfo validate them with these.
 PACKAGES += desktop-file-utils appstream
+# The media-control tests run a private session bus.
+PACKAGES += dbus
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils
 # CPack's .deb generator reads the binary's library needs with these.

@@ -7,7 +7,9 @@
 #include "Accessibility.h"
 #include "CardLabel.h"
 #include "ControlFactory.h"
+#include "Extras.h"
 #include "FileList.h"
+#include "Fonts.h"
 #include "FormLayout.h"
 #include "PictureBox.h"
 #include "deck/QuestionFile.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,13 +43,15 @@ Widget *control(QWidget *parent, const char *name)
 Form1::Form1(Platform platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
-    , m_wait(platform.clock, platform.pump, platform.end)
+    , m_control(platform.clock)
+    , m_wait(platform.clock, platform.pump, platform.end, &m_control)
 {
     setupWindow();
     setupControls();
     setupConnections();
     setupFocusOrder();
     nameControls(*this);
+    setupExtras();
     m_reportError = [this](const QString &message) { QMessageBox::warning(this, QStringLiteral("問題読込"), message); };
     Form_Load();
 }
@@ -142,6 +147,38 @@ void Form1::setupFocusOrder()
     Picture1->setFocus();
 }
 
+void Form1::setupExtras()
+{
+    m_extras = new Extras(this, m_control);
+    // The speed box's line edit keeps its own menu; its arrow offers none.
+    Combo1->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    // Drawn in the header's free stretch, clear of the number, the total and
+    // the card's labels, and only while paused.
+    m_pauseMark = new QLabel(QStringLiteral("一時停止"), Picture1);
+    m_pauseMark->setObjectName(QStringLiteral("PauseMark"));
+    m_pauseMark->setTextFormat(Qt::PlainText);
+    m_pauseMark->setFont(makeFont(FontFace::Gothic, 24.0));
+    QPalette red = m_pauseMark->palette();
+    red.setColor(QPalette::WindowText, AccentLineColor);
+    m_pauseMark->setPalette(red);
+    m_pauseMark->move(PauseMarkX, PauseMarkY);
+    m_pauseMark->adjustSize();
+    m_pauseMark->setAccessibleName(m_pauseMark->text());
+    m_pauseMark->hide();
+    connect(&m_control, &DrillControl::stateChanged, this,
+            [this](DrillControl::State state) { showPauseMark(state == DrillControl::State::Paused); });
+}
+
+void Form1::showPauseMark(bool paused)
+{
+    if (m_pauseMark->isVisible() == paused)
+        return;
+    m_pauseMark->raise();
+    m_pauseMark->setVisible(paused);
+    announce(m_pauseMark, paused ? m_pauseMark->text() : QString());
+}
+
 void Form1::Form_Load()
 {
     // The time of day alone, without the date.
@@ -217,17 +254,55 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+// A right click anywhere but in the speed box's text opens the extras.
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_extras->popup(event->globalPos());
+}
+
+// The Menu key and Shift+F10 open the extras under the focused control; the
+// speed box's line edit answers them with its own menu first.
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu
+                         || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QWidget *focused = focusWidget() ? focusWidget() : this;
+    m_extras->popup(focused->mapToGlobal(focused->rect().center()));
+}
+
 void Form1::runDrill(Prompt prompt, Order order)
 {
     if (m_platform.end.isEnding())
         return;
+    const int drillNumber = m_control.drillStarted();
     CardSequence sequence(*this);
     sequence.prologue();
-    if (order == Order::Shuffled) {
-        copyRows(Deck, ShuffledDeck, CardCount, CardIndex, FieldIndex);
-        shuffleRows(ShuffledDeck, CardCount, m_platform.random, CardIndex, FieldIndex);
+    // With laps on, the drill starts again at its first card until it is
+    // stopped or another drill starts inside it.
+    for (int lap = 1;; ++lap) {
+        if (order == Order::Shuffled) {
+            copyRows(Deck, ShuffledDeck, CardCount, CardIndex, FieldIndex);
+            shuffleRows(ShuffledDeck, CardCount, m_platform.random, CardIndex, FieldIndex);
+        }
+        sequence.setLap(lap);
+        if (!sequence.cardLoop(prompt, order == Order::Shuffled ? ShuffledDeck : Deck, CardCount, CardIndex))
+            break;
+        if (!m_extras->laps() || CardCount == 0)
+            break;
+        // At speed 0 no wait lets an event in; between laps they get their
+        // turn, so a lapping drill can still be stopped.
+        m_platform.pump.processEvents(std::chrono::nanoseconds::zero());
+        if (m_platform.end.isEnding() || m_control.isStopping() || !m_control.isLatest(drillNumber))
+            break;
     }
-    if (sequence.cardLoop(prompt, order == Order::Shuffled ? ShuffledDeck : Deck, CardCount, CardIndex))
+    m_control.drillEnded();
+    // A stopped drill ends as one that ran out; an ending program takes no
+    // further step at all.
+    if (!m_platform.end.isEnding())
         sequence.epilogue();
 }
 
@@ -360,6 +435,12 @@ void Form1::beep()
 bool Form1::pause(qint32 durationMs)
 {
     return Pause(durationMs);
+}
+
+void Form1::cardShown(qint16 number, const Card &row)
+{
+    m_shownCard = {number, row[EnglishField], row[MeaningField]};
+    emit shownCardChanged();
 }
 
 } // namespace lexiwren

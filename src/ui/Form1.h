@@ -8,6 +8,7 @@
 
 #include "deck/Card.h"
 #include "drill/CardSequence.h"
+#include "drill/DrillControl.h"
 #include "drill/DrillView.h"
 #include "drill/PacedWait.h"
 #include "platform/Platform.h"
@@ -25,6 +26,7 @@ namespace lexiwren {
 
 class AccentLine;
 class CardLabel;
+class Extras;
 class FileList;
 class PictureBox;
 
@@ -37,6 +39,19 @@ public:
 
     // Shows why a load failed; a message box unless replaced (tests do).
     void setErrorReporter(std::function<void(const QString &message)> reporter);
+
+    // The extras: pausing, skipping and stopping drills, and their menu.
+    DrillControl &drillControl() { return m_control; }
+    Extras &extras() { return *m_extras; }
+    // The card whose header is up, for the desktop's media controls; number
+    // 0 before the first card.
+    struct ShownCard
+    {
+        qint16 number = 0;
+        QString word;
+        QString meaning;
+    };
+    const ShownCard &shownCard() const { return m_shownCard; }
 
     // The window's state, shared by every handler.
     LineTable LineBuffer;
@@ -82,8 +97,13 @@ public:
     AccentLine *Line2 = nullptr;
     AccentLine *Line3 = nullptr;
 
+signals:
+    void shownCardChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     enum class Order { File, Shuffled };
@@ -92,6 +112,8 @@ private:
     void setupControls();
     void setupConnections();
     void setupFocusOrder();
+    void setupExtras();
+    void showPauseMark(bool paused);
     void runDrill(Prompt prompt, Order order);
     void enableStartButtons();
 
@@ -116,10 +138,15 @@ private:
     QString speedText() const override;
     void beep() override;
     bool pause(qint32 durationMs) override;
+    void cardShown(qint16 number, const Card &row) override;
 
     Platform m_platform;
+    DrillControl m_control;
     PacedWait m_wait;
     std::function<void(const QString &)> m_reportError;
+    Extras *m_extras = nullptr;
+    QLabel *m_pauseMark = nullptr;
+    ShownCard m_shownCard;
 };
 
 } // namespace lexiwren

@@ -58,6 +58,11 @@ inline constexpr int AccentLineWidth = 5;
 inline const QColor AccentLineColor{0xFF, 0x00, 0x00};
 const QList<LineRow> &accentLines();
 
+// The pause mark of the extras, in pixels of Picture1: in the header's strip,
+// between the card number and the total.
+inline constexpr int PauseMarkX = 420;
+inline constexpr int PauseMarkY = 35;
+
 // Focus order among the controls that take focus.
 const QList<const char *> &focusOrder();
 

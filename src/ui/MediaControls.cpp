@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "MediaControls.h"
+
+#include "Form1.h"
+#include "platform/MprisPlayer.h"
+
+namespace lexiwren {
+
+namespace {
+
+MprisPlayer::Status playerStatus(DrillControl::State state)
+{
+    switch (state) {
+    case DrillControl::State::Playing:
+        return MprisPlayer::Status::Playing;
+    case DrillControl::State::Paused:
+        return MprisPlayer::Status::Paused;
+    case DrillControl::State::Stopped:
+        break;
+    }
+    return MprisPlayer::Status::Stopped;
+}
+
+} // namespace
+
+void connectMediaControls(MprisPlayer &player, Form1 &form)
+{
+    DrillControl &control = form.drillControl();
+    QObject::connect(&player, &MprisPlayer::playPauseRequested, &control, &DrillControl::togglePause);
+    // Play resumes a paused drill; with no drill running there is nothing to play.
+    QObject::connect(&player, &MprisPlayer::playRequested, &control, &DrillControl::resume);
+    QObject::connect(&player, &MprisPlayer::pauseRequested, &control, &DrillControl::pause);
+    QObject::connect(&player, &MprisPlayer::nextRequested, &control, &DrillControl::next);
+    QObject::connect(&player, &MprisPlayer::stopRequested, &control, &DrillControl::stop);
+    QObject::connect(&player, &MprisPlayer::raiseRequested, &form, [&form] {
+        form.raise();
+        form.activateWindow();
+    });
+    QObject::connect(&player, &MprisPlayer::quitRequested, &form, &Form1::Command2_Click);
+
+    QObject::connect(&control, &DrillControl::stateChanged, &player,
+                     [&player](DrillControl::State state) { player.setStatus(playerStatus(state)); });
+    QObject::connect(&form, &Form1::shownCardChanged, &player, [&player, &form] {
+        const Form1::ShownCard &card = form.shownCard();
+        player.setTrack({card.number, card.word, card.meaning});
+    });
+    player.setStatus(playerStatus(control.state()));
+}
+
+} // namespace lexiwren
