@@ -11,7 +11,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
 # What building, testing and running need from Debian.
-PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse \
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libspeechd-dev libcanberra-pulse \
             sound-theme-freedesktop fonts-ipafont-gothic fonts-ipafont-mincho
 # The tests of the desktop entry and the metainfo validate them with these.
 PACKAGES += desktop-file-utils appstream

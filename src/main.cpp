@@ -3,6 +3,7 @@
 
 // Lexiwren: a hands-free English vocabulary drill.
 #include "platform/MprisPlayer.h"
+#include "platform/SpeechDispatcherSpeaker.h"
 #include "platform/SystemPlatform.h"
 #include "ui/Form1.h"
 #include "ui/MediaControls.h"
@@ -21,7 +22,10 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.lexiwren.Lexiwren"));
 
     lexiwren::SystemPlatform system;
+    // Reaches speech-dispatcher only when a word is first to be said.
+    lexiwren::SpeechDispatcherSpeaker speaker;
     lexiwren::Form1 window(system.platform());
+    window.setSpeaker(&speaker);
     window.show();
 
     // On the session bus once the window is up, so the first frame waits for nothing.

@@ -113,6 +113,7 @@ void CardSequence::showWord(const Card &row)
     m_view.setWordText(row[EnglishField]);
     if (m_view.isChecked(Option::ReadingOn))
         ShowReading(m_view, row);
+    m_view.wordShown(row[EnglishField]);
 }
 
 // Clears the reading and lifts the word off the meaning underneath.

@@ -43,6 +43,7 @@ public:
     void drillEnded();
     // True while no other drill has begun since the drill of that number.
     bool isLatest(int drillNumber) const { return drillNumber == m_drillsStarted; }
+    int drillsStarted() const { return m_drillsStarted; }
 
     // True once for each request of the next step; the wait that sees it ends.
     bool takeNext();

@@ -66,6 +66,9 @@ public:
         Q_UNUSED(number);
         Q_UNUSED(row);
     }
+    // The English word is on screen (with its reading, if that is on), and
+    // the wait that holds it comes next. For speech; the screen is done.
+    virtual void wordShown(const QString &word) { Q_UNUSED(word); }
 };
 
 } // namespace lexiwren

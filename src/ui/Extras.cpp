@@ -29,6 +29,7 @@ Extras::Extras(QWidget *window, DrillControl &control)
     m_stop = addKeyAction(QStringLiteral("停止"), {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_MediaStop)});
     m_menu->addSeparator();
     m_laps = addSwitch(QStringLiteral("繰り返し"), QStringLiteral("extras/laps"));
+    m_speech = addSwitch(QStringLiteral("英単語を読み上げる"), QStringLiteral("extras/speech"));
 
     connect(m_pause, &QAction::triggered, &m_control, &DrillControl::togglePause);
     connect(m_next, &QAction::triggered, &m_control, &DrillControl::next);
@@ -47,6 +48,11 @@ void Extras::popup(const QPoint &globalPosition)
 bool Extras::laps() const
 {
     return m_laps->isChecked();
+}
+
+bool Extras::speech() const
+{
+    return m_speech->isChecked();
 }
 
 // Added to the window as well as the menu, so the keys work with the menu

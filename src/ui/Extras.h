@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The extras: keys that drive a running drill (pause, next, stop) and the
-// switches of the extras, all in one menu that a right click, the Menu
+// switches of the extras (laps, speech), all in one menu that a right click, the Menu
 // key or Shift+F10 opens. Nothing of it shows until the menu is opened, and
 // its switches are remembered between runs.
 #pragma once
@@ -31,12 +31,14 @@ public:
     void popup(const QPoint &globalPosition);
 
     bool laps() const;
+    bool speech() const;
 
     QMenu *menu() const { return m_menu; }
     QAction *pauseAction() const { return m_pause; }
     QAction *nextAction() const { return m_next; }
     QAction *stopAction() const { return m_stop; }
     QAction *lapsAction() const { return m_laps; }
+    QAction *speechAction() const { return m_speech; }
 
 private:
     QAction *addKeyAction(const QString &text, const QList<QKeySequence> &keys);
@@ -51,6 +53,7 @@ private:
     QAction *m_next;
     QAction *m_stop;
     QAction *m_laps;
+    QAction *m_speech;
 };
 
 } // namespace lexiwren

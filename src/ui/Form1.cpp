@@ -15,7 +15,10 @@
 #include "deck/QuestionFile.h"
 #include "deck/Shuffle.h"
 #include "drill/ShowReading.h"
+#include "drill/SpokenWait.h"
+#include "platform/Speaker.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -147,9 +150,49 @@ void Form1::setupFocusOrder()
     Picture1->setFocus();
 }
 
+void Form1::setSpeaker(Speaker *speaker)
+{
+    m_speaker = speaker;
+}
+
+bool Form1::speechOn() const
+{
+    return m_speaker && m_extras->speech();
+}
+
+// A word is never heard over the next step.
+void Form1::cancelSpeech()
+{
+    if (speechOn())
+        m_speaker->cancel();
+}
+
+// Once a run, and never as a modal box: a drill goes on without speech.
+void Form1::reportSpeechTrouble()
+{
+    if (m_speechTroubleShown || m_speaker->unavailableReason().isEmpty())
+        return;
+    m_speechTroubleShown = true;
+    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("英単語の読み上げ"),
+                                   QStringLiteral("音声合成サービス（speech-dispatcher）に接続できないため、"
+                                                  "英単語を読み上げられません。ドリルは音声なしで続きます。\n\n"
+                                                  "読み上げを使うには、次のパッケージを入れてください：\n"
+                                                  "sudo apt install speech-dispatcher speech-dispatcher-espeak-ng"),
+                                   QMessageBox::Ok, this);
+    notice->setObjectName(QStringLiteral("SpeechNotice"));
+    notice->setTextFormat(Qt::PlainText);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->setWindowModality(Qt::NonModal);
+    notice->show();
+}
+
 void Form1::setupExtras()
 {
     m_extras = new Extras(this, m_control);
+    connect(m_extras->speechAction(), &QAction::toggled, this, [this](bool on) {
+        if (!on && m_speaker)
+            m_speaker->cancel();
+    });
     // The speed box's line edit keeps its own menu; its arrow offers none.
     Combo1->setContextMenuPolicy(Qt::PreventContextMenu);
 
@@ -279,6 +322,8 @@ void Form1::runDrill(Prompt prompt, Order order)
     if (m_platform.end.isEnding())
         return;
     const int drillNumber = m_control.drillStarted();
+    cancelSpeech();
+    m_wordToSay.clear();
     CardSequence sequence(*this);
     sequence.prologue();
     // With laps on, the drill starts again at its first card until it is
@@ -432,13 +477,37 @@ void Form1::beep()
     m_platform.beeper.beep();
 }
 
+// With speech on, a shown word is said first and the card's own time starts
+// once it has been heard.
 bool Form1::pause(qint32 durationMs)
 {
-    return Pause(durationMs);
+    if (!m_wordToSay.isEmpty()) {
+        const QString word = std::exchange(m_wordToSay, QString());
+        const int drillsBefore = m_control.drillsStarted();
+        const SpokenWait::Outcome outcome =
+            SpokenWait(m_platform.clock, m_platform.pump, m_platform.end, m_control, *m_speaker).sayAndWait(word);
+        reportSpeechTrouble();
+        if (outcome != SpokenWait::Outcome::Spoken)
+            return outcome == SpokenWait::Outcome::Skipped;
+        // A drill started during the word has used up this card's time, as
+        // it would have used up the wait.
+        if (m_control.drillsStarted() != drillsBefore)
+            return true;
+    }
+    const bool goOn = Pause(durationMs);
+    cancelSpeech();
+    return goOn;
+}
+
+void Form1::wordShown(const QString &word)
+{
+    if (speechOn() && !word.trimmed().isEmpty())
+        m_wordToSay = word;
 }
 
 void Form1::cardShown(qint16 number, const Card &row)
 {
+    cancelSpeech();
     m_shownCard = {number, row[EnglishField], row[MeaningField]};
     emit shownCardChanged();
 }

@@ -25,6 +25,7 @@ class QPushButton;
 namespace lexiwren {
 
 class AccentLine;
+class Speaker;
 class CardLabel;
 class Extras;
 class FileList;
@@ -39,6 +40,10 @@ public:
 
     // Shows why a load failed; a message box unless replaced (tests do).
     void setErrorReporter(std::function<void(const QString &message)> reporter);
+
+    // Says the English words when the extras' speech switch is on; none by
+    // default. The speaker must outlive the window.
+    void setSpeaker(Speaker *speaker);
 
     // The extras: pausing, skipping and stopping drills, and their menu.
     DrillControl &drillControl() { return m_control; }
@@ -114,6 +119,9 @@ private:
     void setupFocusOrder();
     void setupExtras();
     void showPauseMark(bool paused);
+    bool speechOn() const;
+    void cancelSpeech();
+    void reportSpeechTrouble();
     void runDrill(Prompt prompt, Order order);
     void enableStartButtons();
 
@@ -139,6 +147,7 @@ private:
     void beep() override;
     bool pause(qint32 durationMs) override;
     void cardShown(qint16 number, const Card &row) override;
+    void wordShown(const QString &word) override;
 
     Platform m_platform;
     DrillControl m_control;
@@ -147,6 +156,9 @@ private:
     Extras *m_extras = nullptr;
     QLabel *m_pauseMark = nullptr;
     ShownCard m_shownCard;
+    Speaker *m_speaker = nullptr;
+    QString m_wordToSay; // by the wait that follows
+    bool m_speechTroubleShown = false;
 };
 
 } // namespace lexiwren
