@@ -14,6 +14,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QCheckBox;
@@ -27,6 +28,7 @@ class AccentLine;
 class CardLabel;
 class FileList;
 class PictureBox;
+class WrappingLabel;
 
 class Form1 : public QWidget, private DrillView
 {
@@ -73,7 +75,7 @@ public:
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
     FileList *File1 = nullptr;
-    QLabel *Label4 = nullptr;
+    WrappingLabel *Label4 = nullptr;
     QPushButton *Command6 = nullptr;
     CardLabel *Label2 = nullptr;
     CardLabel *Label7 = nullptr;
@@ -120,6 +122,8 @@ private:
     Platform m_platform;
     PacedWait m_wait;
     std::function<void(const QString &)> m_reportError;
+    // Switched together, in this order.
+    std::array<QPushButton *, 4> m_startButtons{};
 };
 
 } // namespace lexiwren

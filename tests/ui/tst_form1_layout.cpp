@@ -8,6 +8,7 @@
 #include "ui/AccentLine.h"
 #include "ui/CardLabel.h"
 #include "ui/PictureBox.h"
+#include "ui/WrappingLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
