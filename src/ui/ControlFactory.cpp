@@ -30,18 +30,17 @@ Widget *placed(Widget *widget, const ControlRow &row)
     return widget;
 }
 
-// A list and a line edit fill with Base; check boxes fill with Button, labels with Window.
-void applyColors(QWidget *widget, const ControlRow &row, QPalette::ColorRole backgroundRole)
+// Labels, check boxes and the drawing area draw their text in WindowText over
+// their background role (Window, or Button for a check box); the speed box
+// and the file list draw in Text over Base, which they fill themselves.
+void applyColors(QWidget *widget, const ControlRow &row, QPalette::ColorRole backgroundRole,
+                 QPalette::ColorRole textRole = QPalette::WindowText)
 {
     QPalette palette = widget->palette();
-    if (row.background.isValid()) {
-        palette.setColor(backgroundRole, row.background);
-        widget->setAutoFillBackground(backgroundRole != QPalette::Base);
-    }
-    // WindowText only: a check box draws its tick in Text, which stays dark.
-    if (row.textColor.isValid())
-        palette.setColor(QPalette::WindowText, row.textColor);
+    palette.setColor(backgroundRole, row.background);
+    palette.setColor(textRole, row.textColor);
     widget->setPalette(palette);
+    widget->setAutoFillBackground(backgroundRole != QPalette::Base);
 }
 
 template<typename Widget>
@@ -70,7 +69,8 @@ QComboBox *makeSpeedBox(const ControlRow &row, QWidget *parent)
                      QStringLiteral("1.5"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QString()});
     combo->setCurrentIndex(-1);
     combo->setEditText(row.text);
-    return colored(combo, row);
+    applyColors(combo, row, QPalette::Base, QPalette::Text);
+    return combo;
 }
 
 void make(Form1 &form, QLabel *Form1::*member, const ControlRow &row, QWidget *parent)
@@ -97,7 +97,7 @@ void make(Form1 &form, CardLabel *Form1::*member, const ControlRow &row, QWidget
 
 void make(Form1 &form, QPushButton *Form1::*member, const ControlRow &row, QWidget *parent)
 {
-    form.*member = placed(new CommandButton(row.text, row.background, parent), row);
+    form.*member = placed(new CommandButton(row.text, row.background, row.textColor, parent), row);
 }
 
 void make(Form1 &form, QCheckBox *Form1::*member, const ControlRow &row, QWidget *parent)
@@ -113,7 +113,7 @@ void make(Form1 &form, QComboBox *Form1::*member, const ControlRow &row, QWidget
 void make(Form1 &form, FileList *Form1::*member, const ControlRow &row, QWidget *parent)
 {
     auto *list = placed(new FileList(parent), row);
-    applyColors(list, row, QPalette::Base); // the list fills its viewport with Base
+    applyColors(list, row, QPalette::Base, QPalette::Text);
     form.*member = list;
 }
 

@@ -9,6 +9,7 @@
 #include "ControlFactory.h"
 #include "FileList.h"
 #include "FormLayout.h"
+#include "LightPalette.h"
 #include "PictureBox.h"
 #include "WrappingLabel.h"
 #include "deck/QuestionFile.h"
@@ -52,7 +53,9 @@ void Form1::setupWindow()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("【 Lexiwren! 】"));
     setFixedSize(ClientSize);
-    QPalette background = palette();
+    // Every control the layout does not colour (the check boxes' boxes, the
+    // speed box's button and list) takes this whole palette, not the desktop's.
+    QPalette background = lightPalette();
     background.setColor(QPalette::Window, FormBackground);
     setPalette(background);
     setAutoFillBackground(true);

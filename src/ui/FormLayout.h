@@ -52,8 +52,8 @@ struct ControlRow
     ControlMember member;
     QString text;
     QRect twips;       // left, top, width, height; inside Picture1 for its children
-    QColor background; // invalid: the toolkit's own
-    QColor textColor;  // invalid: the toolkit's own
+    QColor background; // a command button's face
+    QColor textColor;
     FontFace face;
     qreal points;
     bool italic = false;

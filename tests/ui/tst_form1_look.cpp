@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window looks the same on every desktop: a dark palette changes none
+// of its colours.
+#include "FormFixture.h"
+#include "ui/PictureBox.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+
+using namespace lexiwren;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What a dark desktop theme hands the program: light text on dark faces.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
+                                     QPalette::ToolTipText, QPalette::HighlightedText})
+        dark.setColor(role, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xE4));
+    return dark;
+}
+
+class ApplicationPalette
+{
+public:
+    explicit ApplicationPalette(const QPalette &palette) { QApplication::setPalette(palette); }
+    ~ApplicationPalette() { QApplication::setPalette(m_previous); }
+    ApplicationPalette(const ApplicationPalette &) = delete;
+    ApplicationPalette &operator=(const ApplicationPalette &) = delete;
+
+private:
+    QPalette m_previous = QApplication::palette();
+};
+
+struct Look
+{
+    QImage window;
+    QImage speedList; // the speed box's drop-down list, open
+};
+
+Look lookOf(Form1 &form)
+{
+    form.show();
+    QCoreApplication::processEvents();
+    Look look{form.grab().toImage(), {}};
+    form.Combo1->showPopup();
+    QAbstractItemView *list = form.Combo1->view();
+    if (QTest::qWaitForWindowExposed(list->window()))
+        look.speedList = list->grab().toImage();
+    form.Combo1->hidePopup();
+    return look;
+}
+
+// The controls whose pixels differ between two pictures of the window.
+QStringList differingControls(Form1 &form, const QImage &one, const QImage &other)
+{
+    QStringList differing;
+    const QList<QWidget *> controls = form.findChildren<QWidget *>();
+    for (const QWidget *control : controls) {
+        if (control->objectName().isEmpty() || !control->isVisible())
+            continue;
+        const QRect area(control->mapTo(&form, QPoint(0, 0)), control->size());
+        if (one.copy(area) != other.copy(area))
+            differing << control->objectName();
+    }
+    return differing;
+}
+
+} // namespace
+
+class TestForm1Look : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void darkPaletteChangesNoColour_data();
+    void darkPaletteChangesNoColour();
+};
+
+void TestForm1Look::darkPaletteChangesNoColour_data()
+{
+    QTest::addColumn<bool>("darkFirst");
+    QTest::newRow("dark before the window is made") << true;
+    QTest::newRow("dark while the window is open") << false;
+}
+
+void TestForm1Look::darkPaletteChangesNoColour()
+{
+    QFETCH(bool, darkFirst);
+
+    FormFixture fixture;
+    fixture.writeFile(u"words.txt"_s, {u"apple アップル 1 りんご"_s});
+    FakePlatform lightFakes;
+    Form1 light(lightFakes.platform());
+    light.Picture1->drawText(u"No.   1"_s);
+    const Look expected = lookOf(light);
+    QVERIFY(!expected.speedList.isNull());
+
+    std::unique_ptr<ApplicationPalette> dark;
+    if (darkFirst)
+        dark = std::make_unique<ApplicationPalette>(darkPalette());
+    Form1 &form = fixture.form();
+    form.Picture1->drawText(u"No.   1"_s);
+    if (!darkFirst)
+        dark = std::make_unique<ApplicationPalette>(darkPalette());
+    QCOMPARE(QApplication::palette().color(QPalette::Base), QColor(0x1E, 0x1E, 0x1E));
+
+    const Look shown = lookOf(form);
+    const QStringList differing = differingControls(form, expected.window, shown.window);
+    QVERIFY2(differing.isEmpty(), qPrintable(u"changed: "_s + differing.join(u", "_s)));
+    QCOMPARE(shown.window, expected.window);
+    QVERIFY2(shown.speedList == expected.speedList, "the speed list changed");
+}
+
+QTEST_MAIN(TestForm1Look)
+#include "tst_form1_look.moc"
