@@ -3,6 +3,8 @@
 
 #include "CommandButton.h"
 
+#include "WrappedText.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -31,8 +33,7 @@ void CommandButton::paintEvent(QPaintEvent *)
 
     painter.setPen(isEnabled() ? m_caption : QColor(0x80, 0x80, 0x80));
     const int inset = isDown() ? 1 : 0; // the caption moves with a pressed face
-    painter.drawText(rect().adjusted(3 + inset, 3 + inset, -3 + inset, -3 + inset), Qt::AlignCenter | Qt::TextWordWrap,
-                     text());
+    drawWrappedText(painter, rect().adjusted(3 + inset, 3 + inset, -3 + inset, -3 + inset), text(), Qt::AlignCenter);
 }
 
 } // namespace lexiwren

@@ -3,6 +3,10 @@
 
 #include "WrappingLabel.h"
 
+#include "WrappedText.h"
+
+#include <QPainter>
+
 namespace lexiwren {
 
 WrappingLabel::WrappingLabel(const QString &text, QWidget *parent)
@@ -11,6 +15,13 @@ WrappingLabel::WrappingLabel(const QString &text, QWidget *parent)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
+}
+
+void WrappingLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    drawWrappedText(painter, contentsRect(), text(), alignment());
 }
 
 } // namespace lexiwren

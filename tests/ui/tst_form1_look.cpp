@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window looks the same on every desktop: a dark palette changes none
-// of its colours.
+// of its colours, and text of several lines fits its control in the
+// Japanese faces at hand, at any scale.
 #include "FormFixture.h"
 #include "ui/PictureBox.h"
 
@@ -83,6 +84,8 @@ class TestForm1Look : public QObject
 private slots:
     void darkPaletteChangesNoColour_data();
     void darkPaletteChangesNoColour();
+    void linesFitTheirControl_data();
+    void linesFitTheirControl();
 };
 
 void TestForm1Look::darkPaletteChangesNoColour_data()
@@ -118,6 +121,55 @@ void TestForm1Look::darkPaletteChangesNoColour()
     QVERIFY2(differing.isEmpty(), qPrintable(u"changed: "_s + differing.join(u", "_s)));
     QCOMPARE(shown.window, expected.window);
     QVERIFY2(shown.speedList == expected.speedList, "the speed list changed");
+}
+
+void TestForm1Look::linesFitTheirControl_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("border"); // a button's frame, in pixels at 1×
+    QTest::addColumn<QColor>("background");
+
+    for (int scale : {1, 2}) {
+        const QByteArray at = " at " + QByteArray::number(scale) + "x";
+        QTest::newRow("Label4" + at) << u"Label4"_s << scale << 0 << QColor(0x00, 0x80, 0x00);
+        QTest::newRow("Command4" + at) << u"Command4"_s << scale << 1 << QColor(0xFF, 0xFF, 0x80);
+        QTest::newRow("Command5" + at) << u"Command5"_s << scale << 1 << QColor(0x80, 0xFF, 0xFF);
+    }
+}
+
+void TestForm1Look::linesFitTheirControl()
+{
+    QFETCH(QString, name);
+    QFETCH(int, scale);
+    QFETCH(int, border);
+    QFETCH(QColor, background);
+
+    FakePlatform fakes;
+    Form1 form(fakes.platform());
+    auto *control = form.findChild<QWidget *>(name);
+    QVERIFY(control);
+    // Painted as on a screen of that scale: glyphs are drawn at scale × their size.
+    QImage image(control->size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::magenta);
+    control->render(&image);
+
+    const QRect inside = QRect(QPoint(0, 0), image.size())
+                             .adjusted(border * scale, border * scale, -border * scale, -border * scale);
+    const auto inkInRows = [&](int top, int bottom) {
+        int ink = 0;
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                ink += image.pixel(x, y) == background.rgb() ? 0 : 1;
+        }
+        return ink;
+    };
+    // The last line is there, in the lower half, and whole: the last row
+    // holds none of it.
+    QVERIFY2(inkInRows(inside.center().y(), inside.bottom() - scale) > 0, "no text in the lower half");
+    const int lastRow = inkInRows(inside.bottom() - scale + 1, inside.bottom());
+    QVERIFY2(lastRow == 0, qPrintable(u"%1 text pixels in the last row"_s.arg(lastRow)));
 }
 
 QTEST_MAIN(TestForm1Look)
