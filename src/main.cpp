@@ -4,6 +4,7 @@
 // Lexiwren: a hands-free English vocabulary drill.
 #include "platform/SystemPlatform.h"
 #include "ui/Form1.h"
+#include "ui/ToolkitTexts.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexiwren"));
     QApplication::setDesktopFileName(QStringLiteral("org.lexiwren.Lexiwren"));
+    lexiwren::installJapaneseToolkitTexts();
 
     lexiwren::SystemPlatform system;
     lexiwren::Form1 window(system.platform());

@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window looks the same on every desktop: a dark palette changes none
-// of its colours, and text of several lines fits its control in the
-// Japanese faces at hand, at any scale.
+// of its colours, text of several lines fits its control in the Japanese
+// faces at hand, at any scale, and the toolkit's own texts are Japanese.
 #include "FormFixture.h"
 #include "ui/PictureBox.h"
+#include "ui/ToolkitTexts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
 
 using namespace lexiwren;
 using namespace Qt::StringLiterals;
@@ -82,11 +85,19 @@ class TestForm1Look : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void darkPaletteChangesNoColour_data();
     void darkPaletteChangesNoColour();
     void linesFitTheirControl_data();
     void linesFitTheirControl();
+    void speedBoxMenuInJapanese();
 };
+
+void TestForm1Look::initTestCase()
+{
+    // As the program does at start-up; the machine's locale is English or C.
+    QVERIFY(installJapaneseToolkitTexts());
+}
 
 void TestForm1Look::darkPaletteChangesNoColour_data()
 {
@@ -170,6 +181,20 @@ void TestForm1Look::linesFitTheirControl()
     QVERIFY2(inkInRows(inside.center().y(), inside.bottom() - scale) > 0, "no text in the lower half");
     const int lastRow = inkInRows(inside.bottom() - scale + 1, inside.bottom());
     QVERIFY2(lastRow == 0, qPrintable(u"%1 text pixels in the last row"_s.arg(lastRow)));
+}
+
+void TestForm1Look::speedBoxMenuInJapanese()
+{
+    FakePlatform fakes;
+    Form1 form(fakes.platform());
+    const std::unique_ptr<QMenu> menu(form.Combo1->lineEdit()->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text().section(u'\t', 0, 0); // without the shortcut
+    }
+    QCOMPARE(texts, (QStringList{u"元に戻す(&U)"_s, u"やり直す(&R)"_s, u"切り取り(&T)"_s, u"コピー(&C)"_s,
+                                 u"貼り付け(&P)"_s, u"削除"_s, u"すべてを選択"_s}));
 }
 
 QTEST_MAIN(TestForm1Look)
