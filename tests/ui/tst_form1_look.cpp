@@ -63,21 +63,6 @@ Look lookOf(Form1 &form)
     return look;
 }
 
-// The controls whose pixels differ between two pictures of the window.
-QStringList differingControls(Form1 &form, const QImage &one, const QImage &other)
-{
-    QStringList differing;
-    const QList<QWidget *> controls = form.findChildren<QWidget *>();
-    for (const QWidget *control : controls) {
-        if (control->objectName().isEmpty() || !control->isVisible())
-            continue;
-        const QRect area(control->mapTo(&form, QPoint(0, 0)), control->size());
-        if (one.copy(area) != other.copy(area))
-            differing << control->objectName();
-    }
-    return differing;
-}
-
 } // namespace
 
 class TestForm1Look : public QObject
@@ -95,7 +80,7 @@ private slots:
 
 void TestForm1Look::initTestCase()
 {
-    // As the program does at start-up; the machine's locale is English or C.
+    // The program's own start-up step, whatever the machine's locale.
     QVERIFY(installJapaneseToolkitTexts());
 }
 
@@ -128,8 +113,6 @@ void TestForm1Look::darkPaletteChangesNoColour()
     QCOMPARE(QApplication::palette().color(QPalette::Base), QColor(0x1E, 0x1E, 0x1E));
 
     const Look shown = lookOf(form);
-    const QStringList differing = differingControls(form, expected.window, shown.window);
-    QVERIFY2(differing.isEmpty(), qPrintable(u"changed: "_s + differing.join(u", "_s)));
     QCOMPARE(shown.window, expected.window);
     QVERIFY2(shown.speedList == expected.speedList, "the speed list changed");
 }
