@@ -11,7 +11,6 @@
 #include "FormLayout.h"
 #include "LightPalette.h"
 #include "PictureBox.h"
-#include "WrappingLabel.h"
 #include "deck/QuestionFile.h"
 #include "deck/Shuffle.h"
 #include "drill/ShowReading.h"
