@@ -12,7 +12,7 @@ CMAKE_FLAGS ?=
 
 # What building, testing and running need from Debian.
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libspeechd-dev libcanberra-pulse \
-            sound-theme-freedesktop fonts-ipafont-gothic fonts-ipafont-mincho
+            sound-theme-freedesktop fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
 # The tests of the desktop entry and the metainfo validate them with these.
 PACKAGES += desktop-file-utils appstream
 # The media-control tests run a private session bus.

@@ -22,9 +22,11 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # dpkg-shlibdeps finds the libraries the program links: Qt, libcanberra0 and
 # the C++ runtime. It cannot see what is only looked up at run time: the
-# Japanese fonts the cards are drawn in and the sound theme that holds the beep.
+# Japanese fonts the cards are drawn in, the sound theme that holds the beep
+# and Qt's Japanese translations of its own menus and buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, sound-theme-freedesktop, qt6-translations-l10n")
 # Sound through PulseAudio or PipeWire, and a native window on Wayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland")
 

@@ -7,6 +7,7 @@
 #include "platform/SystemPlatform.h"
 #include "ui/Form1.h"
 #include "ui/MediaControls.h"
+#include "ui/ToolkitTexts.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     // The extras' switches go to ~/.config/Lexiwren/Lexiwren.conf.
     QApplication::setOrganizationName(QStringLiteral("Lexiwren"));
     QApplication::setDesktopFileName(QStringLiteral("org.lexiwren.Lexiwren"));
+    lexiwren::installJapaneseToolkitTexts();
 
     lexiwren::SystemPlatform system;
     // Reaches speech-dispatcher only when a word is first to be said.

@@ -3,13 +3,16 @@
 
 #include "CommandButton.h"
 
+#include "WrappedText.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace lexiwren {
 
-CommandButton::CommandButton(const QString &text, const QColor &face, QWidget *parent)
+CommandButton::CommandButton(const QString &text, const QColor &face, const QColor &caption, QWidget *parent)
     : QPushButton(text, parent)
+    , m_caption(caption)
 {
     setAutoDefault(true); // Enter presses the focused button, as Space does
 
@@ -28,10 +31,9 @@ void CommandButton::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
+    painter.setPen(isEnabled() ? m_caption : QColor(0x80, 0x80, 0x80));
     const int inset = isDown() ? 1 : 0; // the caption moves with a pressed face
-    painter.drawText(rect().adjusted(3 + inset, 3 + inset, -3 + inset, -3 + inset), Qt::AlignCenter | Qt::TextWordWrap,
-                     text());
+    drawWrappedText(painter, rect().adjusted(3 + inset, 3 + inset, -3 + inset, -3 + inset), text(), Qt::AlignCenter);
 }
 
 } // namespace lexiwren

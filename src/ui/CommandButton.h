@@ -13,10 +13,13 @@ class CommandButton : public QPushButton
 {
     Q_OBJECT
 public:
-    CommandButton(const QString &text, const QColor &face, QWidget *parent = nullptr);
+    CommandButton(const QString &text, const QColor &face, const QColor &caption, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_caption;
 };
 
 } // namespace lexiwren

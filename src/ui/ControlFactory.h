@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Lexiwren authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Turns a row of the layout table into its widget.
+// Turns a row of the layout table into its widget, kept straight in the
+// Form1 member the row names.
 #pragma once
 
 #include "FormLayout.h"
@@ -10,6 +11,7 @@ class QWidget;
 
 namespace lexiwren {
 
-QWidget *createControl(const ControlRow &row, QWidget *parent);
+void createControl(Form1 &form, const ControlRow &row, QWidget *parent);
+void createLine(Form1 &form, const LineRow &row, QWidget *parent);
 
 } // namespace lexiwren

@@ -3,6 +3,8 @@
 
 #include "Fonts.h"
 
+#include "Logging.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -37,25 +39,11 @@ QStringList wantedFamilies(FontFace face)
     return {};
 }
 
-// The wanted faces that are installed, else any Japanese face. Names that are
-// not installed are left out: every one would cost a fruitless font search
-// at each font the window makes.
-QStringList installedFamilies(FontFace face)
-{
-    QStringList families = wantedFamilies(face);
-    families.removeIf([](const QString &family) { return !QFontDatabase::hasFamily(family); });
-    if (families.isEmpty()) {
-        if (const QString fallback = anyJapaneseFamily(); !fallback.isEmpty())
-            families.append(fallback);
-    }
-    return families;
-}
-
 const QStringList &familiesFor(FontFace face)
 {
-    static const QStringList gothic = installedFamilies(FontFace::Gothic);
-    static const QStringList proportionalMincho = installedFamilies(FontFace::ProportionalMincho);
-    static const QStringList mincho = installedFamilies(FontFace::Mincho);
+    static const QStringList gothic = installedFamilies(wantedFamilies(FontFace::Gothic));
+    static const QStringList proportionalMincho = installedFamilies(wantedFamilies(FontFace::ProportionalMincho));
+    static const QStringList mincho = installedFamilies(wantedFamilies(FontFace::Mincho));
     switch (face) {
     case FontFace::Gothic:
         return gothic;
@@ -68,6 +56,24 @@ const QStringList &familiesFor(FontFace face)
 }
 
 } // namespace
+
+// Names that are not installed are left out: every one would cost a
+// fruitless font search at each font the window makes.
+QStringList installedFamilies(const QStringList &wanted)
+{
+    QStringList families = wanted;
+    families.removeIf([](const QString &family) { return !QFontDatabase::hasFamily(family); });
+    if (!families.isEmpty())
+        return families;
+    if (const QString fallback = anyJapaneseFamily(); !fallback.isEmpty()) {
+        qCWarning(lcUi).noquote() << "None of the faces" << wanted.join(QStringLiteral(", ")) << "is installed; using"
+                                  << fallback << "instead";
+        return {fallback};
+    }
+    qCWarning(lcUi).noquote() << "None of the faces" << wanted.join(QStringLiteral(", "))
+                              << "is installed, nor any Japanese face: Japanese text may not show";
+    return families;
+}
 
 int pixelsForPoints(qreal points)
 {

@@ -15,6 +15,10 @@ enum class FontFace {
     Mincho,             // the reading: fixed-width, so each katakana takes one cell
 };
 
+// The wanted faces that are installed, in the order given; if there are
+// none, any installed face that covers Japanese, with a warning.
+QStringList installedFamilies(const QStringList &wanted);
+
 // Points at 96 dpi: 12 pt is 16 pixels.
 int pixelsForPoints(qreal points);
 

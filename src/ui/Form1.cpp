@@ -11,6 +11,7 @@
 #include "FileList.h"
 #include "Fonts.h"
 #include "FormLayout.h"
+#include "LightPalette.h"
 #include "PictureBox.h"
 #include "deck/QuestionFile.h"
 #include "deck/Shuffle.h"
@@ -30,18 +31,6 @@
 #include <QTime>
 
 namespace lexiwren {
-
-namespace {
-
-template<typename Widget>
-Widget *control(QWidget *parent, const char *name)
-{
-    auto *widget = parent->findChild<Widget *>(QLatin1StringView(name));
-    Q_ASSERT_X(widget, "Form1", name);
-    return widget;
-}
-
-} // namespace
 
 Form1::Form1(Platform platform, QWidget *parent)
     : QWidget(parent)
@@ -71,7 +60,9 @@ void Form1::setupWindow()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("【 Lexiwren! 】"));
     setFixedSize(ClientSize);
-    QPalette background = palette();
+    // Every control the layout does not colour (the check boxes' boxes, the
+    // speed box's button and list) takes this whole palette, not the desktop's.
+    QPalette background = lightPalette();
     background.setColor(QPalette::Window, FormBackground);
     setPalette(background);
     setAutoFillBackground(true);
@@ -80,39 +71,12 @@ void Form1::setupWindow()
 void Form1::setupControls()
 {
     for (const ControlRow &row : windowControls())
-        createControl(row, this);
-    Picture1 = control<PictureBox>(this, "Picture1");
+        createControl(*this, row, this);
     for (const ControlRow &row : pictureControls())
-        createControl(row, Picture1);
-    for (const LineRow &row : accentLines()) {
-        auto *line = new AccentLine(AccentLineY, AccentLineWidth, AccentLineColor, Picture1);
-        line->setObjectName(QLatin1StringView(row.name));
-        line->setX1(static_cast<float>(row.x1));
-        line->setX2(static_cast<float>(row.x2));
-    }
-
-    Label1 = control<QLabel>(this, "Label1");
-    Label5 = control<QLabel>(this, "Label5");
-    Combo1 = control<QComboBox>(this, "Combo1");
-    Command2 = control<QPushButton>(this, "Command2");
-    Label3[0] = control<QLabel>(this, "Label3_0");
-    Label3[1] = control<QLabel>(this, "Label3_1");
-    Command1 = control<QPushButton>(this, "Command1");
-    Command4 = control<QPushButton>(this, "Command4");
-    Command3 = control<QPushButton>(this, "Command3");
-    Command5 = control<QPushButton>(this, "Command5");
-    Check3 = control<QCheckBox>(this, "Check3");
-    Check1 = control<QCheckBox>(this, "Check1");
-    Check2 = control<QCheckBox>(this, "Check2");
-    File1 = control<FileList>(this, "File1");
-    Label4 = control<QLabel>(this, "Label4");
-    Command6 = control<QPushButton>(this, "Command6");
-    Label2 = control<CardLabel>(Picture1, "Label2");
-    Label7 = control<CardLabel>(Picture1, "Label7");
-    Label6 = control<CardLabel>(Picture1, "Label6");
-    Line1 = control<AccentLine>(Picture1, "Line1");
-    Line2 = control<AccentLine>(Picture1, "Line2");
-    Line3 = control<AccentLine>(Picture1, "Line3");
+        createControl(*this, row, Picture1);
+    for (const LineRow &row : accentLines())
+        createLine(*this, row, Picture1);
+    m_startButtons = {Command1, Command4, Command3, Command5};
 
     // From the bottom of the stack up: the reading, its lines over its bottom
     // edge, the meaning, and the word, which covers the meaning whole.
@@ -140,13 +104,10 @@ void Form1::setupConnections()
 void Form1::setupFocusOrder()
 {
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    QWidget *previous = nullptr;
-    for (const char *name : focusOrder()) {
-        auto *next = findChild<QWidget *>(QLatin1StringView(name));
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
+    QWidget *const order[] = {Picture1, Command1, Command2, Combo1, Check1,   Check2,
+                              Command3, Command4, Command5, File1,  Command6, Check3};
+    for (std::size_t at = 1; at < std::size(order); ++at)
+        setTabOrder(order[at - 1], order[at]);
     Picture1->setFocus();
 }
 
@@ -226,10 +187,8 @@ void Form1::Form_Load()
 {
     // The time of day alone, without the date.
     m_platform.random.seed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
-    Command1->setEnabled(false);
-    Command4->setEnabled(false);
-    Command3->setEnabled(false);
-    Command5->setEnabled(false);
+    for (QPushButton *start : m_startButtons)
+        start->setEnabled(false);
 }
 
 void Form1::Command1_Click()
@@ -354,10 +313,8 @@ void Form1::runDrill(Prompt prompt, Order order)
 // Once a file is loaded, the start buttons stay enabled for good.
 void Form1::enableStartButtons()
 {
-    Command1->setEnabled(true);
-    Command4->setEnabled(true);
-    Command3->setEnabled(true);
-    Command5->setEnabled(true);
+    for (QPushButton *start : m_startButtons)
+        start->setEnabled(true);
 }
 
 // DrillView: what a drill does to the controls.

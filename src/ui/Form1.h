@@ -15,6 +15,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QCheckBox;
@@ -30,6 +31,7 @@ class CardLabel;
 class Extras;
 class FileList;
 class PictureBox;
+class WrappingLabel;
 
 class Form1 : public QWidget, private DrillView
 {
@@ -93,7 +95,7 @@ public:
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
     FileList *File1 = nullptr;
-    QLabel *Label4 = nullptr;
+    WrappingLabel *Label4 = nullptr;
     QPushButton *Command6 = nullptr;
     CardLabel *Label2 = nullptr;
     CardLabel *Label7 = nullptr;
@@ -153,6 +155,8 @@ private:
     DrillControl m_control;
     PacedWait m_wait;
     std::function<void(const QString &)> m_reportError;
+    // Switched together, in this order.
+    std::array<QPushButton *, 4> m_startButtons{};
     Extras *m_extras = nullptr;
     QLabel *m_pauseMark = nullptr;
     ShownCard m_shownCard;

@@ -11,31 +11,49 @@
 #include <QRect>
 #include <QString>
 
+#include <variant>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
 namespace lexiwren {
+
+class AccentLine;
+class CardLabel;
+class FileList;
+class Form1;
+class PictureBox;
+class WrappingLabel;
 
 inline constexpr int TwipsPerPixel = 15;
 inline constexpr QSize ClientSize{1031, 695}; // 15465 × 10425 twips
 inline const QColor FormBackground{0x00, 0x80, 0x00};
 
-enum class ControlKind {
-    AutoSizeLabel, // takes the size of its text at its top-left corner
-    WrappingLabel,
-    CardLabel, // one centred line of card text on an opaque background
-    Button,
-    CheckBox,
-    SpeedBox,
-    FileList,
-    Picture,
+// One of the two direction captions, Label3(0) and Label3(1).
+struct Label3Element
+{
+    QLabel *(Form1::*array)[2];
+    int index;
 };
+
+// The Form1 member that holds a control; its type says what the control is.
+// A plain QLabel takes the size of its text at its top-left corner; a
+// QPushButton is a command button with a coloured face; a QComboBox is the
+// editable speed box.
+using ControlMember = std::variant<QLabel * Form1::*, Label3Element, WrappingLabel * Form1::*, CardLabel * Form1::*,
+                                   QPushButton * Form1::*, QCheckBox * Form1::*, QComboBox * Form1::*,
+                                   FileList * Form1::*, PictureBox * Form1::*>;
 
 struct ControlRow
 {
     const char *name;
-    ControlKind kind;
+    ControlMember member;
     QString text;
     QRect twips;       // left, top, width, height; inside Picture1 for its children
-    QColor background; // invalid: the toolkit's own
-    QColor textColor;  // invalid: the toolkit's own
+    QColor background; // a command button's face
+    QColor textColor;
     FontFace face;
     qreal points;
     bool italic = false;
@@ -49,6 +67,7 @@ const QList<ControlRow> &pictureControls();
 struct LineRow
 {
     const char *name;
+    AccentLine *Form1::*member;
     int x1;
     int x2;
 };
@@ -62,9 +81,6 @@ const QList<LineRow> &accentLines();
 // between the card number and the total.
 inline constexpr int PauseMarkX = 420;
 inline constexpr int PauseMarkY = 35;
-
-// Focus order among the controls that take focus.
-const QList<const char *> &focusOrder();
 
 constexpr QRect toPixels(const QRect &twips)
 {
