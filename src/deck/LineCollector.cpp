@@ -172,7 +172,7 @@ QuestionFileResult LineCollector::finish()
     contents.lines.reserve(m_kept.size());
     for (const RawLine &raw : std::as_const(m_kept)) {
         QString line = decodeText(raw.bytes, encoding);
-        if (line.count(u' ') < FieldsPerCard - 1)
+        if (line.count(fieldSeparator(line)) < FieldsPerCard - 1)
             return QuestionFileError{QuestionFileError::Kind::TooFewFields, raw.lineNumber, {}};
         contents.lines.append(std::move(line));
     }

@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 #include <variant>
 
@@ -42,7 +43,11 @@ QuestionFileResult parseQuestionBytes(QByteArrayView bytes);
 // a FIFO or a device and never follows a name to something that is not a file.
 QuestionFileResult readQuestionFile(const QString &path);
 
-// Cuts a kept line at every single space; the line has at least four pieces.
+// What a line's fields are cut at: tabs when the line has enough of them for
+// the four fields, otherwise single spaces.
+char16_t fieldSeparator(QStringView line);
+
+// Cuts a kept line at every separator; the line has at least four pieces.
 Card cardFromLine(const QString &line);
 
 } // namespace lexiwren

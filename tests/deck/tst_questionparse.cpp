@@ -124,6 +124,12 @@ void TestQuestionParse::keptLines_data()
     QTest::newRow("one CP932 line decides the file")
         << QByteArray("\xE3\x81\x82 x y z\n\x95\x5C x y z") << QStringList{u"縺\uFFFD x y z"_s, u"表 x y z"_s};
     QTest::newRow("bytes after the 99th card do not decide") << cardLines(99) + "\x82\xA0 x y z\n" << cardTexts(1, 99);
+
+    const QString giveUp = u"give up\tギブアップ\t1\tあきらめる"_s;
+    QTest::newRow("tab-separated export") << giveUp.toUtf8() + "\r\nice cream\t\t\t\r\n"
+                                          << QStringList{giveUp, u"ice cream\t\t\t"_s};
+    QTest::newRow("tab lines beside space lines")
+        << QByteArray("a b c d\ne f\tg\th\ti\n") << QStringList{u"a b c d"_s, u"e f\tg\th\ti"_s};
 }
 
 void TestQuestionParse::keptLines()
@@ -158,6 +164,7 @@ void TestQuestionParse::errors_data()
     QTest::newRow("short line before long line") << "x\n" + longLine << tooFew << 1;
     QTest::newRow("long line before short line") << longLine + "\nx" << tooLong << 1;
     QTest::newRow("blanks between many cards count") << "\n" + cardLines(98, "\n\n") + "x" << tooFew << 198;
+    QTest::newRow("two tabs are no tab-separated line") << QByteArray("a b c d\ngive up\tx\ty\n") << tooFew << 2;
 }
 
 void TestQuestionParse::errors()
@@ -184,6 +191,13 @@ void TestQuestionParse::cardFields_data()
     QTest::newRow("three spaces") << u"   "_s << QStringList{QString(), QString(), QString(), QString()};
     QTest::newRow("trailing space") << u"a b c d "_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     QTest::newRow("tab stays in field") << u"a\tb c d e"_s << QStringList{u"a\tb"_s, u"c"_s, u"d"_s, u"e"_s};
+    QTest::newRow("two tabs stay in fields") << u"a\tb c\td e f"_s << QStringList{u"a\tb"_s, u"c\td"_s, u"e"_s, u"f"_s};
+    QTest::newRow("three tabs cut, spaces kept")
+        << u"give up\tギブ アップ\t1\t諦める"_s << QStringList{u"give up"_s, u"ギブ アップ"_s, u"1"_s, u"諦める"_s};
+    QTest::newRow("tab columns after the fourth ignored")
+        << u"ice cream\tアイスクリーム\t1\tアイス\tfood\t3"_s
+        << QStringList{u"ice cream"_s, u"アイスクリーム"_s, u"1"_s, u"アイス"_s};
+    QTest::newRow("empty tab fields") << u"\t\t1\t"_s << QStringList{QString(), QString(), u"1"_s, QString()};
 }
 
 void TestQuestionParse::cardFields()
