@@ -11,6 +11,8 @@ namespace {
 
 constexpr char16_t Cr = u'\r';
 constexpr char16_t Lf = u'\n';
+// Old DOS and Windows editors end a file with it.
+constexpr char16_t EndOfFileMark = 0x1A;
 
 constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
 constexpr QByteArrayView Utf16LEBom("\xFF\xFE");
@@ -89,6 +91,11 @@ char16_t LineCollector::unitAt(QByteArrayView units, qsizetype i) const
 template<int UnitBytes>
 void LineCollector::scan(QByteArrayView units)
 {
+    if (units.isEmpty())
+        return;
+    releaseHeldMark();
+    if (m_stopped)
+        return;
     qsizetype start = 0;
     for (qsizetype i = 0; i < units.size(); i += UnitBytes) {
         const char16_t unit = unitAt(units, i);
@@ -110,7 +117,19 @@ void LineCollector::scan(QByteArrayView units)
         m_afterCr = unit == Cr;
         start = i + UnitBytes;
     }
-    appendToLine(units.sliced(start));
+    QByteArrayView rest = units.sliced(start);
+    // A mark may be the file's last character: it waits until more comes.
+    if (!rest.isEmpty() && unitAt(rest, rest.size() - UnitBytes) == EndOfFileMark) {
+        m_heldMark = rest.last(UnitBytes).toByteArray();
+        rest.chop(UnitBytes);
+    }
+    appendToLine(rest);
+}
+
+void LineCollector::releaseHeldMark()
+{
+    if (!m_heldMark.isEmpty())
+        appendToLine(std::exchange(m_heldMark, {}));
 }
 
 void LineCollector::appendToLine(QByteArrayView piece)
@@ -159,8 +178,12 @@ QuestionFileResult LineCollector::finish()
         scanPiece(std::exchange(m_head, {}));
     }
     if (!m_stopped) {
-        // The last line may lack its end; half a UTF-16 unit still belongs to it.
-        appendToLine(std::exchange(m_oddByte, {}));
+        // The last line may lack its end; half a UTF-16 unit still belongs to
+        // it, and so does a held end-of-file mark before that half.
+        if (!m_oddByte.isEmpty()) {
+            releaseHeldMark();
+            appendToLine(std::exchange(m_oddByte, {}));
+        }
         if (!m_stopped && !m_line.isEmpty())
             endLine();
         m_stopped = true;

@@ -125,6 +125,17 @@ void TestQuestionParse::keptLines_data()
         << QByteArray("\xE3\x81\x82 x y z\n\x95\x5C x y z") << QStringList{u"縺\uFFFD x y z"_s, u"表 x y z"_s};
     QTest::newRow("bytes after the 99th card do not decide") << cardLines(99) + "\x82\xA0 x y z\n" << cardTexts(1, 99);
 
+    QTest::newRow("end mark after the last line end") << QByteArray("a b c d\r\n\x1A") << QStringList{u"a b c d"_s};
+    QTest::newRow("end mark ending the last line") << QByteArray("a b c d\x1A") << QStringList{u"a b c d"_s};
+    QTest::newRow("end mark only") << QByteArray("\x1A") << QStringList();
+    QTest::newRow("end mark before a line end is text")
+        << QByteArray("a b c d\x1A\r\n") << QStringList{u"a b c d\u001A"_s};
+    QTest::newRow("end mark after 4096 bytes")
+        << QByteArray("a b c ") + QByteArray(4090, 'x') + '\x1A' << QStringList{u"a b c "_s + QString(4090, u'x')};
+    QTest::newRow("UTF-16 end mark") << utf16(u"a b c d\r\n\u001A"_s, true) << QStringList{u"a b c d"_s};
+    QTest::newRow("UTF-16 end mark before an odd byte")
+        << utf16(u"a b c \u001A"_s, false) + 'd' << QStringList{u"a b c \u001A\uFFFD"_s};
+
     const QString giveUp = u"give up\tギブアップ\t1\tあきらめる"_s;
     QTest::newRow("tab-separated export") << giveUp.toUtf8() + "\r\nice cream\t\t\t\r\n"
                                           << QStringList{giveUp, u"ice cream\t\t\t"_s};
@@ -164,6 +175,7 @@ void TestQuestionParse::errors_data()
     QTest::newRow("short line before long line") << "x\n" + longLine << tooFew << 1;
     QTest::newRow("long line before short line") << longLine + "\nx" << tooLong << 1;
     QTest::newRow("blanks between many cards count") << "\n" + cardLines(98, "\n\n") + "x" << tooFew << 198;
+    QTest::newRow("only the last of two end marks") << QByteArray("a b c d\n\x1A\x1A") << tooFew << 2;
     QTest::newRow("two tabs are no tab-separated line") << QByteArray("a b c d\ngive up\tx\ty\n") << tooFew << 2;
 }
 
