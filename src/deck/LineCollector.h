@@ -43,7 +43,14 @@ private:
     void appendToLine(QByteArrayView piece);
     void releaseHeldMark();
     void endLine();
-    TextEncoding textEncoding() const;
+    // How the kept lines are decoded, and whether a line with bytes the
+    // encoding cannot read refuses the file rather than showing U+FFFD.
+    struct Reading
+    {
+        TextEncoding encoding = TextEncoding::Utf8;
+        bool refuseUnreadable = false;
+    };
+    Reading reading() const;
 
     Layout m_layout = Layout::Undecided;
     bool m_utf8Bom = false;

@@ -20,10 +20,10 @@ inline constexpr int MaxLineBytes = 4096;
 
 struct QuestionFileError
 {
-    enum class Kind { NothingSelected, Missing, Unreadable, NotRegularFile, TooFewFields, LineTooLong };
+    enum class Kind { NothingSelected, Missing, Unreadable, NotRegularFile, TooFewFields, LineTooLong, Undecodable };
     Kind kind = Kind::Unreadable;
-    int lineNumber = 0; // 1-based line of the file, for TooFewFields and LineTooLong
-    QString detail;     // the system's reason, for Unreadable
+    int lineNumber = 0; // 1-based line of the file, for TooFewFields, LineTooLong and Undecodable
+    QString detail;     // the system's reason, for Unreadable; the encoding the file was read in, for Undecodable
 
     // The message shown to the learner, in Japanese, naming the file (and the line).
     QString message(const QString &fileName) const;

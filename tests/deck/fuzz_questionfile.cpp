@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     if (const auto *error = std::get_if<QuestionFileError>(&whole)) {
         require(error->kind == QuestionFileError::Kind::TooFewFields
-                || error->kind == QuestionFileError::Kind::LineTooLong);
+                || error->kind == QuestionFileError::Kind::LineTooLong
+                || error->kind == QuestionFileError::Kind::Undecodable);
         require(error->lineNumber >= 1);
         return 0;
     }

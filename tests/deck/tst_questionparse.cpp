@@ -6,6 +6,7 @@
 
 #include "deck/LineCollector.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace lexiwren;
@@ -65,6 +66,7 @@ private slots:
     void errors();
     void cardFields_data();
     void cardFields();
+    void replacedBytesAreLogged();
 };
 
 void TestQuestionParse::keptLines_data()
@@ -175,6 +177,15 @@ void TestQuestionParse::errors_data()
     QTest::newRow("short line before long line") << "x\n" + longLine << tooFew << 1;
     QTest::newRow("long line before short line") << longLine + "\nx" << tooLong << 1;
     QTest::newRow("blanks between many cards count") << "\n" + cardLines(98, "\n\n") + "x" << tooFew << 198;
+    const int unreadable = int(Kind::Undecodable);
+    const QByteArray cafe = u"tea ティー 0 お茶\ncafé カフェ 0 喫茶店\n"_s.toUtf8();
+    QTest::newRow("Latin-1 letter in UTF-8") << QByteArray(cafe).replace("\xC3\xA9", "\xE9") << unreadable << 2;
+    QTest::newRow("UTF-8 cut inside a character") << u"apple アップル 0 りん"_s.toUtf8() + "\xE3\x81\n"
+                                                  << unreadable << 1;
+    QTest::newRow("unreadable line before short line") << QByteArray(cafe).replace("\xC3\xA9", "\xE9") + "x\n"
+                                                       << unreadable << 2;
+    QTest::newRow("short line before unreadable line")
+        << "x\n" + QByteArray(cafe).replace("\xC3\xA9", "\xE9") << tooFew << 1;
     QTest::newRow("only the last of two end marks") << QByteArray("a b c d\n\x1A\x1A") << tooFew << 2;
     QTest::newRow("two tabs are no tab-separated line") << QByteArray("a b c d\ngive up\tx\ty\n") << tooFew << 2;
 }
@@ -219,6 +230,16 @@ void TestQuestionParse::cardFields()
 
     const Card card = cardFromLine(line);
     QCOMPARE(QStringList(card.begin(), card.end()), fields);
+}
+
+void TestQuestionParse::replacedBytesAreLogged()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^2 line\\(s\\) read as Shift_JIS .* line 3\\)$"_s));
+    parseQuestionBytes("a b c d\n\na b c \x85\na b c \x80");
+
+    QTest::failOnWarning(QRegularExpression(u".*"_s));
+    parseQuestionBytes("\x95\x5C x y z\n");
+    parseQuestionBytes(u"あ x y z"_s.toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestQuestionParse)
