@@ -6,6 +6,7 @@
 
 #include "Card.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -42,6 +43,9 @@ QuestionFileResult parseQuestionBytes(QByteArrayView bytes);
 // Reads the file at path, no further than the kept lines need. Never blocks on
 // a FIFO or a device and never follows a name to something that is not a file.
 QuestionFileResult readQuestionFile(const QString &path);
+// The same, for a path in the file system's own bytes, which need not be
+// valid in any encoding.
+QuestionFileResult readQuestionFile(const QByteArray &localPath);
 
 // What a line's fields are cut at: tabs when the line has enough of them for
 // the four fields, otherwise single spaces.

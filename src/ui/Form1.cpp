@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -187,8 +186,9 @@ void Form1::Command6_Click()
         return;
     }
     // Everything is read and checked before anything changes: a failed load
-    // leaves the deck, the count and the buttons as they were.
-    const QuestionFileResult result = readQuestionFile(QDir::current().filePath(name));
+    // leaves the deck, the count and the buttons as they were. The file opens
+    // by its name's own bytes, which the shown name may not give back.
+    const QuestionFileResult result = readQuestionFile(File1->selectedNameBytes());
     if (const auto *error = std::get_if<QuestionFileError>(&result)) {
         m_reportError(error->message(name));
         return;

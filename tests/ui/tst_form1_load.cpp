@@ -6,7 +6,9 @@
 
 #include <QDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lexiwren;
 using namespace Qt::StringLiterals;
@@ -40,6 +42,47 @@ public:
     }
 };
 
+// Files and folders named in raw bytes, removed again by those bytes: the
+// temporary folder's own clean-up goes through text and would leave them.
+class RawNames
+{
+public:
+    explicit RawNames(const QString &folder)
+        : m_folder(QFile::encodeName(folder) + '/')
+    {
+    }
+    ~RawNames()
+    {
+        for (auto path = m_made.crbegin(); path != m_made.crend(); ++path)
+            ::remove(path->constData());
+    }
+    RawNames(const RawNames &) = delete;
+    RawNames &operator=(const RawNames &) = delete;
+
+    bool writeFile(const QByteArray &name, const QByteArray &bytes)
+    {
+        const QByteArray path = m_folder + name;
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return false;
+        m_made.append(path);
+        const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+        return ::close(fd) == 0 && written;
+    }
+    bool makeFolder(const QByteArray &name)
+    {
+        const QByteArray path = m_folder + name;
+        if (::mkdir(path.constData(), 0700) != 0)
+            return false;
+        m_made.append(path);
+        return true;
+    }
+
+private:
+    QByteArray m_folder;
+    QList<QByteArray> m_made;
+};
+
 } // namespace
 
 class TestForm1Load : public QObject
@@ -53,6 +96,9 @@ private slots:
     void emptyFileStillEnablesTheStartButtons();
     void failedLoadChangesNothing_data();
     void failedLoadChangesNothing();
+    void filesFromOtherMachines_data();
+    void filesFromOtherMachines();
+    void listFollowsAFolderWithAShiftJisName();
 };
 
 void TestForm1Load::listShowsQuestionFilesAndFollowsTheFolder()
@@ -172,6 +218,80 @@ void TestForm1Load::failedLoadChangesNothing()
         QCOMPARE(form.CardCount, count);
         QCOMPARE(startButtonStates(form), buttons);
     }
+}
+
+void TestForm1Load::filesFromOtherMachines_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("firstCard"); // empty when the load is refused
+    QTest::addColumn<QString>("mentions");      // in the message of a refused load
+
+    const QStringList card{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("Shift_JIS name") << QByteArray(
+        "\x92\x50\x8C\xEA.txt") << QByteArray("apple \x83\x41\x83\x62\x83\x76\x83\x8B 1 \x82\xE8\x82\xF1\x82\xB2\r\n")
+                                    << u"単語.txt"_s << QStringList{u"apple"_s, u"アップル"_s, u"1"_s, u"りんご"_s}
+                                    << QString();
+    QTest::newRow("name beyond Shift_JIS")
+        << QByteArray("\x85\x40\x80.txt") << QByteArray("a b c d\n") << u"\uFFFD@\uFFFD.txt"_s << card << QString();
+    QTest::newRow("upper-case suffix") << QByteArray("CAPS.TXT") << QByteArray("a b c d") << u"CAPS.TXT"_s << card
+                                       << QString();
+    QTest::newRow("end-of-file mark") << QByteArray("dos.txt") << QByteArray("a b c d\r\n\x1A") << u"dos.txt"_s << card
+                                      << QString();
+    QTest::newRow("tab-separated phrases")
+        << QByteArray("phrases.txt")
+        << u"give up\tギブアップ\t1\tあきらめる\r\nice cream\tアイスクリーム\t1\tアイスクリーム\r\n"_s.toUtf8()
+        << u"phrases.txt"_s << QStringList{u"give up"_s, u"ギブアップ"_s, u"1"_s, u"あきらめる"_s} << QString();
+    QTest::newRow("Latin-1 letter in UTF-8")
+        << QByteArray("latin1.txt") << u"tea ティー 0 お茶\n"_s.toUtf8() + "caf\xE9 " + u"カフェ 0 喫茶店\n"_s.toUtf8()
+        << u"latin1.txt"_s << QStringList() << u"2 行目に読めない文字"_s;
+}
+
+void TestForm1Load::filesFromOtherMachines()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, firstCard);
+    QFETCH(QString, mentions);
+
+    FormFixture fixture;
+    RawNames raw(fixture.path(QString()));
+    fixture.writeFile(u"good.txt"_s, {u"one イチ 0 一"_s});
+    QVERIFY(raw.writeFile(name, bytes));
+    Form1 &form = fixture.form();
+    fixture.load(u"good.txt"_s);
+    const CardTable before = form.Deck;
+    QVERIFY2(listed(form).contains(shown), qPrintable(listed(form).join(u", ")));
+
+    fixture.load(shown);
+    if (mentions.isEmpty()) {
+        QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join(u'\n')));
+        QCOMPARE(QStringList(form.Deck[0].begin(), form.Deck[0].end()), firstCard);
+    } else {
+        QCOMPARE(fixture.errors.size(), 1);
+        QVERIFY2(fixture.errors.first().contains(mentions), qPrintable(fixture.errors.first()));
+        QVERIFY(form.Deck == before);
+        QCOMPARE(form.CardCount, qint16(1));
+    }
+}
+
+void TestForm1Load::listFollowsAFolderWithAShiftJisName()
+{
+    FormFixture fixture;
+    RawNames raw(fixture.path(QString()));
+    const QByteArray folder = "\x92\x50\x8C\xEA"; // 単語
+    QVERIFY(raw.makeFolder(folder));
+    QVERIFY(raw.writeFile(folder + "/a.txt", "a b c d\n"));
+    QCOMPARE(::chdir(QFile::encodeName(fixture.path(QString()) + u'/').append(folder).constData()), 0);
+
+    Form1 &form = fixture.form();
+    QCOMPARE(listed(form), QStringList{u"a.txt"_s});
+    QVERIFY(raw.writeFile(folder + "/b.txt", "e f g h\n"));
+    QTRY_COMPARE(listed(form), (QStringList{u"a.txt"_s, u"b.txt"_s}));
+    fixture.load(u"b.txt"_s);
+    QCOMPARE(form.Deck[0][EnglishField], u"e"_s);
 }
 
 QTEST_MAIN(TestForm1Load)
