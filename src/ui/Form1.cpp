@@ -46,7 +46,15 @@ Form1::Form1(Platform platform, QWidget *parent)
     setupConnections();
     setupFocusOrder();
     nameControls(*this);
-    m_reportError = [this](const QString &message) { QMessageBox::warning(this, QStringLiteral("問題読込"), message); };
+    // Opened, not run with exec(): a load can fail during a drill (a nested
+    // drill's end enables the load button), and a box with an event loop of
+    // its own would hold that drill until the learner closes it.
+    m_reportError = [this](const QString &message) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("問題読込"), message, QMessageBox::Ok, this);
+        box->setTextFormat(Qt::PlainText); // the message quotes a file name, which is data
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    };
     Form_Load();
 }
 

@@ -35,7 +35,8 @@ public:
     explicit Form1(Platform platform, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Shows why a load failed; a message box unless replaced (tests do).
+    // Shows why a load failed; unless replaced (tests do), in a window-modal
+    // message box that returns at once and leaves a running drill running.
     void setErrorReporter(std::function<void(const QString &message)> reporter);
 
     // The window's state, shared by every handler.

@@ -4,7 +4,10 @@
 // The file list and the load button.
 #include "FormFixture.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -99,6 +102,7 @@ private slots:
     void filesFromOtherMachines_data();
     void filesFromOtherMachines();
     void listFollowsAFolderWithAShiftJisName();
+    void failedLoadMessageDoesNotHoldTheHandler();
 };
 
 void TestForm1Load::listShowsQuestionFilesAndFollowsTheFolder()
@@ -292,6 +296,36 @@ void TestForm1Load::listFollowsAFolderWithAShiftJisName()
     QTRY_COMPARE(listed(form), (QStringList{u"a.txt"_s, u"b.txt"_s}));
     fixture.load(u"b.txt"_s);
     QCOMPARE(form.Deck[0][EnglishField], u"e"_s);
+}
+
+void TestForm1Load::failedLoadMessageDoesNotHoldTheHandler()
+{
+    FormFixture fixture;
+    fixture.writeFile(u"<b>short.txt"_s, {u"a b c"_s});
+    Form1 form(fixture.fakes.platform()); // with its own message box, not the fixture's recorder
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.File1->setCurrentRow(0);
+
+    // A box run with exec() is closed here, so the test fails instead of hanging.
+    bool returned = false, held = false;
+    QTimer::singleShot(0, &form, [&] {
+        held = !returned;
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); held && box)
+            box->reject();
+    });
+    form.Command6_Click();
+    returned = true;
+    QVERIFY(!held);
+
+    auto *box = form.findChild<QMessageBox *>();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QVERIFY2(box->text().contains(u"「<b>short.txt」の 1 行目"_s), qPrintable(box->text()));
+    box->accept();
+    QTRY_VERIFY(!form.findChild<QMessageBox *>());
 }
 
 QTEST_MAIN(TestForm1Load)
