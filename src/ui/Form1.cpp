@@ -34,6 +34,19 @@ Widget *control(QWidget *parent, const char *name)
     return widget;
 }
 
+// Opened, not run with exec(): a load can fail during a drill (a nested
+// drill's end enables the load button), and a box with an event loop of its
+// own would hold that drill until the learner closes it.
+std::function<void(const QString &)> messageBox(QWidget *window)
+{
+    return [window](const QString &message) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("問題読込"), message, QMessageBox::Ok, window);
+        box->setTextFormat(Qt::PlainText); // the message quotes a file name, which is data
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    };
+}
+
 } // namespace
 
 Form1::Form1(Platform platform, QWidget *parent)
@@ -46,15 +59,7 @@ Form1::Form1(Platform platform, QWidget *parent)
     setupConnections();
     setupFocusOrder();
     nameControls(*this);
-    // Opened, not run with exec(): a load can fail during a drill (a nested
-    // drill's end enables the load button), and a box with an event loop of
-    // its own would hold that drill until the learner closes it.
-    m_reportError = [this](const QString &message) {
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("問題読込"), message, QMessageBox::Ok, this);
-        box->setTextFormat(Qt::PlainText); // the message quotes a file name, which is data
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    };
+    m_reportError = messageBox(this);
     Form_Load();
 }
 
@@ -62,7 +67,7 @@ Form1::~Form1() = default;
 
 void Form1::setErrorReporter(std::function<void(const QString &)> reporter)
 {
-    m_reportError = std::move(reporter);
+    m_reportError = reporter ? std::move(reporter) : messageBox(this);
 }
 
 void Form1::setupWindow()

@@ -37,6 +37,7 @@ public:
 
     // Shows why a load failed; unless replaced (tests do), in a window-modal
     // message box that returns at once and leaves a running drill running.
+    // An empty reporter brings the box back.
     void setErrorReporter(std::function<void(const QString &message)> reporter);
 
     // The window's state, shared by every handler.
