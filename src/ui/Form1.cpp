@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTime>
 
@@ -34,32 +33,20 @@ Widget *control(QWidget *parent, const char *name)
     return widget;
 }
 
-// Opened, not run with exec(): a load can fail during a drill (a nested
-// drill's end enables the load button), and a box with an event loop of its
-// own would hold that drill until the learner closes it.
-std::function<void(const QString &)> messageBox(QWidget *window)
-{
-    return [window](const QString &message) {
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("問題読込"), message, QMessageBox::Ok, window);
-        box->setTextFormat(Qt::PlainText); // the message quotes a file name, which is data
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    };
-}
-
 } // namespace
 
 Form1::Form1(Platform platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_wait(platform.clock, platform.pump, platform.end)
+    , m_loadMessage(*this, platform.end)
 {
     setupWindow();
     setupControls();
     setupConnections();
     setupFocusOrder();
     nameControls(*this);
-    m_reportError = messageBox(this);
+    setErrorReporter({});
     Form_Load();
 }
 
@@ -67,7 +54,9 @@ Form1::~Form1() = default;
 
 void Form1::setErrorReporter(std::function<void(const QString &)> reporter)
 {
-    m_reportError = reporter ? std::move(reporter) : messageBox(this);
+    if (!reporter)
+        reporter = [this](const QString &message) { m_loadMessage.show(message); };
+    m_reportError = std::move(reporter);
 }
 
 void Form1::setupWindow()
@@ -221,7 +210,10 @@ void Form1::Command6_Click()
 
 bool Form1::Pause(qint32 durationMs)
 {
-    return m_wait.pause(durationMs);
+    m_loadMessage.waitStarting();
+    const bool going = m_wait.pause(durationMs);
+    m_loadMessage.waitEnded();
+    return going;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -6,6 +6,7 @@
 // card sequence live in deck/ and drill/.
 #pragma once
 
+#include "LoadMessage.h"
 #include "deck/Card.h"
 #include "drill/CardSequence.h"
 #include "drill/DrillView.h"
@@ -36,7 +37,7 @@ public:
     ~Form1() override;
 
     // Shows why a load failed; unless replaced (tests do), in a window-modal
-    // message box that returns at once and leaves a running drill running.
+    // message box that leaves a running drill running (see LoadMessage).
     // An empty reporter brings the box back.
     void setErrorReporter(std::function<void(const QString &message)> reporter);
 
@@ -121,6 +122,7 @@ private:
 
     Platform m_platform;
     PacedWait m_wait;
+    LoadMessage m_loadMessage;
     std::function<void(const QString &)> m_reportError;
 };
 

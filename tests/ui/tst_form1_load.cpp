@@ -5,6 +5,7 @@
 #include "FormFixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QMessageBox>
 #include <QTimer>
@@ -103,6 +104,8 @@ private slots:
     void filesFromOtherMachines();
     void listFollowsAFolderWithAShiftJisName();
     void failedLoadMessageDoesNotHoldTheHandler();
+    void failedLoadDuringADrillShowsItsMessageAfterItsWait_data();
+    void failedLoadDuringADrillShowsItsMessageAfterItsWait();
 };
 
 void TestForm1Load::listShowsQuestionFilesAndFollowsTheFolder()
@@ -327,6 +330,43 @@ void TestForm1Load::failedLoadMessageDoesNotHoldTheHandler()
     QVERIFY2(box->text().contains(u"「<b>short.txt」の 1 行目"_s), qPrintable(box->text()));
     box->accept();
     QTRY_VERIFY(!form.findChild<QMessageBox *>());
+}
+
+void TestForm1Load::failedLoadDuringADrillShowsItsMessageAfterItsWait_data()
+{
+    QTest::addColumn<int>("clickInWait");
+    QTest::newRow("a wait with more to come") << 1;
+    QTest::newRow("the drill's last wait") << 4;
+}
+
+void TestForm1Load::failedLoadDuringADrillShowsItsMessageAfterItsWait()
+{
+    QFETCH(int, clickInWait);
+    FormFixture fixture;
+    fixture.writeFile(u"short.txt"_s, {u"a b c"_s});
+    Form1 &form = fixture.loaded({u"a b c d"_s, u"e f g h"_s});
+    form.setErrorReporter({});
+    form.Check1->setChecked(true);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    int waits = 0;
+    bool boxInItsWait = true;
+    fixture.fakes.runEventsAndSleep([&] {
+        if (++waits != clickInWait)
+            return;
+        form.File1->setCurrentItem(form.File1->findItems(u"short.txt"_s, Qt::MatchExactly).first());
+        form.Command6->setEnabled(true); // as a nested drill's end leaves it
+        QTest::mouseClick(form.Command6, Qt::LeftButton);
+        boxInItsWait = form.findChild<QMessageBox *>() != nullptr;
+    });
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QVERIFY(!boxInItsWait);
+    QCOMPARE(waits, 4); // both cards, prompt and answer
+    QTRY_VERIFY(form.findChild<QMessageBox *>());
+    QVERIFY2(form.findChild<QMessageBox *>()->text().contains(u"1 行目"_s),
+             qPrintable(form.findChild<QMessageBox *>()->text()));
 }
 
 QTEST_MAIN(TestForm1Load)
