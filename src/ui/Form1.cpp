@@ -210,7 +210,7 @@ void Form1::Command6_Click()
 
 bool Form1::Pause(qint32 durationMs)
 {
-    m_loadMessage.waitStarting();
+    m_loadMessage.waitStarting(durationMs);
     const bool going = m_wait.pause(durationMs);
     m_loadMessage.waitEnded();
     return going;

@@ -13,9 +13,12 @@
 namespace lexiwren {
 namespace {
 
-// A step's new text is painted and flushed within a few milliseconds of the
-// wait's start; the box is made after that, in the wait's slack.
-constexpr std::chrono::milliseconds ShowAfterStepStart{20};
+// Making the box takes real time, whatever clock the drill runs on: up to
+// about 100 ms for the first box of the program on a busy two-core machine.
+constexpr std::chrono::milliseconds Room{200};
+// A step's new text is painted and flushed within a few milliseconds of its
+// wait's start; a held message is tried after that.
+constexpr std::chrono::milliseconds RetryAfterStepStart{20};
 
 } // namespace
 
@@ -23,38 +26,45 @@ LoadMessage::LoadMessage(QWidget &window, ProgramEnd &end)
     : m_window(window)
     , m_end(end)
 {
-    m_showTimer.setSingleShot(true);
-    m_showTimer.setInterval(ShowAfterStepStart);
-    QObject::connect(&m_showTimer, &QTimer::timeout, &m_showTimer, [this] { showNow(); });
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(RetryAfterStepStart);
+    QObject::connect(&m_retry, &QTimer::timeout, &m_retry, [this] {
+        if (hasRoom())
+            showPending();
+    });
 }
 
 void LoadMessage::show(const QString &message)
 {
     // A later failure replaces one not shown yet: the learner acts on the last.
     m_pending = message;
-    if (m_waits == 0) {
-        m_showTimer.stop();
-        showNow();
-    }
+    if (hasRoom())
+        showPending();
 }
 
-void LoadMessage::waitStarting()
+void LoadMessage::waitStarting(qint32 durationMs)
 {
-    ++m_waits;
+    m_waitEnds.emplace_back(std::chrono::milliseconds(durationMs));
     if (!m_pending.isEmpty())
-        m_showTimer.start();
+        m_retry.start();
 }
 
 void LoadMessage::waitEnded()
 {
-    --m_waits;
+    m_waitEnds.pop_back();
     // The drill's next wait, if it has one, starts at once and moves this on.
     if (!m_pending.isEmpty())
-        m_showTimer.start();
+        m_retry.start();
 }
 
-void LoadMessage::showNow()
+bool LoadMessage::hasRoom() const
 {
+    return m_waitEnds.empty() || m_waitEnds.back().remainingTimeAsDuration() > Room;
+}
+
+void LoadMessage::showPending()
+{
+    m_retry.stop();
     const QString message = std::exchange(m_pending, {});
     if (message.isEmpty() || m_end.isEnding())
         return;

@@ -3,13 +3,17 @@
 
 // The window's message when a load fails: a window-modal box that returns at
 // once. A load can fail inside a drill's wait (a nested drill's end enables
-// the load button), and making a message box takes tens of milliseconds: at
-// the end of a wait that would hold the next card. So a message that comes
-// during a wait waits itself, until the drill's next step is on screen.
+// the load button), and making a message box takes tens of milliseconds, up to
+// about a hundred for the first one on a busy machine: near the end of a wait
+// that would hold the next card. So a message that comes too close to a
+// wait's end waits itself, until a later step is on screen.
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QTimer>
+
+#include <vector>
 
 class QWidget;
 
@@ -22,22 +26,23 @@ class LoadMessage
 public:
     LoadMessage(QWidget &window, ProgramEnd &end);
 
-    // Shows the message now, or, during a wait, early in the next one (or
-    // just after the drill when there is none).
+    // Shows the message now, or, when the current wait is about to end, early
+    // in a later one (or just after the drill when none has the room).
     void show(const QString &message);
 
     // Called around every wait of a drill.
-    void waitStarting();
+    void waitStarting(qint32 durationMs);
     void waitEnded();
 
 private:
-    void showNow();
+    bool hasRoom() const;
+    void showPending();
 
     QWidget &m_window;
     ProgramEnd &m_end;
-    int m_waits = 0;
+    std::vector<QDeadlineTimer> m_waitEnds; // innermost last: a click handler can run a nested drill
     QString m_pending;
-    QTimer m_showTimer;
+    QTimer m_retry;
 };
 
 } // namespace lexiwren
