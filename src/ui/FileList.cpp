@@ -14,7 +14,6 @@
 #include <cstring>
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace lexiwren {
