@@ -11,7 +11,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include <fcntl.h>
+#include <fstream>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,43 +50,27 @@ public:
 
 // Files and folders named in raw bytes, removed again by those bytes: the
 // temporary folder's own clean-up goes through text and would leave them.
-class RawNames
+struct RawNames
 {
-public:
-    explicit RawNames(const QString &folder)
-        : m_folder(QFile::encodeName(folder) + '/')
-    {
-    }
+    QByteArray folder; // ends in '/'
+    QList<QByteArray> made;
+
     ~RawNames()
     {
-        for (auto path = m_made.crbegin(); path != m_made.crend(); ++path)
+        for (auto path = made.crbegin(); path != made.crend(); ++path)
             ::remove(path->constData());
     }
-    RawNames(const RawNames &) = delete;
-    RawNames &operator=(const RawNames &) = delete;
-
     bool writeFile(const QByteArray &name, const QByteArray &bytes)
     {
-        const QByteArray path = m_folder + name;
-        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0)
-            return false;
-        m_made.append(path);
-        const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
-        return ::close(fd) == 0 && written;
+        made.append(folder + name);
+        std::ofstream file(made.last().constData(), std::ios::binary);
+        return bool(file.write(bytes.constData(), bytes.size()).flush());
     }
     bool makeFolder(const QByteArray &name)
     {
-        const QByteArray path = m_folder + name;
-        if (::mkdir(path.constData(), 0700) != 0)
-            return false;
-        m_made.append(path);
-        return true;
+        made.append(folder + name);
+        return ::mkdir(made.last().constData(), 0700) == 0;
     }
-
-private:
-    QByteArray m_folder;
-    QList<QByteArray> m_made;
 };
 
 } // namespace
@@ -265,7 +250,7 @@ void TestForm1Load::filesFromOtherMachines()
     QFETCH(QString, mentions);
 
     FormFixture fixture;
-    RawNames raw(fixture.path(QString()));
+    RawNames raw{QFile::encodeName(fixture.path(QString())) + '/', {}};
     fixture.writeFile(u"good.txt"_s, {u"one イチ 0 一"_s});
     QVERIFY(raw.writeFile(name, bytes));
     Form1 &form = fixture.form();
@@ -288,7 +273,7 @@ void TestForm1Load::filesFromOtherMachines()
 void TestForm1Load::listFollowsAFolderWithAShiftJisName()
 {
     FormFixture fixture;
-    RawNames raw(fixture.path(QString()));
+    RawNames raw{QFile::encodeName(fixture.path(QString())) + '/', {}};
     const QByteArray folder = "\x92\x50\x8C\xEA"; // 単語
     QVERIFY(raw.makeFolder(folder));
     QVERIFY(raw.writeFile(folder + "/a.txt", "a b c d\n"));
