@@ -11,7 +11,8 @@ set(LEXIWREN_EXAMPLES_DESTINATION ${CMAKE_INSTALL_DATADIR}/lexiwren/examples)
 
 install(TARGETS lexiwren RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The launcher finds the examples by a path relative to itself.
+# The launcher runs the program beside itself and finds the examples by a path
+# relative to itself, so both hold wherever the tree is installed.
 file(RELATIVE_PATH LAUNCH_TO_EXAMPLES
     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
     ${CMAKE_INSTALL_PREFIX}/${LEXIWREN_EXAMPLES_DESTINATION})

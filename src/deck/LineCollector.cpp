@@ -3,6 +3,8 @@
 
 #include "LineCollector.h"
 
+#include "Logging.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -11,10 +13,65 @@ namespace {
 
 constexpr char16_t Cr = u'\r';
 constexpr char16_t Lf = u'\n';
+// Old DOS and Windows editors end a file with it.
+constexpr char16_t EndOfFileMark = 0x1A;
 
 constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
 constexpr QByteArrayView Utf16LEBom("\xFF\xFE");
 constexpr QByteArrayView Utf16BEBom("\xFE\xFF");
+
+// How much of a text's non-ASCII reads as UTF-8: the well-formed multi-byte
+// sequences, and the bytes that belong to none.
+struct Utf8Evidence
+{
+    qsizetype sequences = 0;
+    qsizetype strayBytes = 0;
+};
+
+qsizetype utf8SequenceLength(QByteArrayView bytes, qsizetype at)
+{
+    const auto byte = [&](qsizetype i) {
+        return at + i < bytes.size() ? static_cast<unsigned char>(bytes[at + i]) : 0;
+    };
+    const unsigned char lead = byte(0);
+    qsizetype length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the second byte's range, narrower after some leads
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (byte(1) < low || byte(1) > high)
+        return 0;
+    for (qsizetype i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+void weighUtf8(QByteArrayView bytes, Utf8Evidence &evidence)
+{
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+        } else if (const qsizetype length = utf8SequenceLength(bytes, i)) {
+            ++evidence.sequences;
+            i += length;
+        } else {
+            ++evidence.strayBytes;
+            ++i;
+        }
+    }
+}
 
 } // namespace
 
@@ -89,6 +146,11 @@ char16_t LineCollector::unitAt(QByteArrayView units, qsizetype i) const
 template<int UnitBytes>
 void LineCollector::scan(QByteArrayView units)
 {
+    if (units.isEmpty())
+        return;
+    releaseHeldMark();
+    if (m_stopped)
+        return;
     qsizetype start = 0;
     for (qsizetype i = 0; i < units.size(); i += UnitBytes) {
         const char16_t unit = unitAt(units, i);
@@ -110,7 +172,19 @@ void LineCollector::scan(QByteArrayView units)
         m_afterCr = unit == Cr;
         start = i + UnitBytes;
     }
-    appendToLine(units.sliced(start));
+    QByteArrayView rest = units.sliced(start);
+    // A mark may be the file's last character: it waits until more comes.
+    if (!rest.isEmpty() && unitAt(rest, rest.size() - UnitBytes) == EndOfFileMark) {
+        m_heldMark = rest.last(UnitBytes).toByteArray();
+        rest.chop(UnitBytes);
+    }
+    appendToLine(rest);
+}
+
+void LineCollector::releaseHeldMark()
+{
+    if (!m_heldMark.isEmpty())
+        appendToLine(std::exchange(m_heldMark, {}));
 }
 
 void LineCollector::appendToLine(QByteArrayView piece)
@@ -134,22 +208,30 @@ void LineCollector::endLine()
     ++m_lineNumber;
 }
 
-TextEncoding LineCollector::textEncoding() const
+LineCollector::Reading LineCollector::reading() const
 {
     switch (m_layout) {
     case Layout::Utf16LE:
-        return TextEncoding::Utf16LE;
+        return {TextEncoding::Utf16LE, false};
     case Layout::Utf16BE:
-        return TextEncoding::Utf16BE;
+        return {TextEncoding::Utf16BE, false};
     case Layout::Undecided:
     case Layout::Bytes:
         break;
     }
     if (m_utf8Bom)
-        return TextEncoding::Utf8;
-    const bool allUtf8 = std::all_of(m_kept.cbegin(), m_kept.cend(),
-                                     [](const RawLine &line) { return QByteArrayView(line.bytes).isValidUtf8(); });
-    return allUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
+        return {TextEncoding::Utf8, false};
+    Utf8Evidence evidence;
+    for (const RawLine &line : m_kept)
+        weighUtf8(line.bytes, evidence);
+    if (evidence.strayBytes == 0)
+        return {TextEncoding::Utf8, false};
+    // Shift_JIS text is mostly bytes that no UTF-8 sequence has, so a file
+    // that is mostly UTF-8 is a UTF-8 file with a few bad bytes (a Latin-1
+    // letter, say): read as Shift_JIS, every card would come out garbled.
+    if (evidence.sequences > evidence.strayBytes)
+        return {TextEncoding::Utf8, true};
+    return {TextEncoding::Cp932, false};
 }
 
 QuestionFileResult LineCollector::finish()
@@ -159,25 +241,41 @@ QuestionFileResult LineCollector::finish()
         scanPiece(std::exchange(m_head, {}));
     }
     if (!m_stopped) {
-        // The last line may lack its end; half a UTF-16 unit still belongs to it.
-        appendToLine(std::exchange(m_oddByte, {}));
+        // The last line may lack its end; half a UTF-16 unit still belongs to
+        // it, and so does a held end-of-file mark before that half.
+        if (!m_oddByte.isEmpty()) {
+            releaseHeldMark();
+            appendToLine(std::exchange(m_oddByte, {}));
+        }
         if (!m_stopped && !m_line.isEmpty())
             endLine();
         m_stopped = true;
     }
 
     // Lines are checked in file order, so a short line before the too-long one wins.
-    const TextEncoding encoding = textEncoding();
+    const Reading how = reading();
     QuestionFileContents contents;
     contents.lines.reserve(m_kept.size());
+    int uncleanLines = 0, firstUnclean = 0;
     for (const RawLine &raw : std::as_const(m_kept)) {
-        QString line = decodeText(raw.bytes, encoding);
-        if (line.count(u' ') < FieldsPerCard - 1)
+        bool clean = true;
+        QString line = decodeText(raw.bytes, how.encoding, &clean);
+        if (!clean) {
+            if (how.refuseUnreadable)
+                return QuestionFileError{QuestionFileError::Kind::Undecodable, raw.lineNumber,
+                                         encodingName(how.encoding)};
+            if (uncleanLines++ == 0)
+                firstUnclean = raw.lineNumber;
+        }
+        if (line.count(fieldSeparator(line)) < FieldsPerCard - 1)
             return QuestionFileError{QuestionFileError::Kind::TooFewFields, raw.lineNumber, {}};
         contents.lines.append(std::move(line));
     }
     if (m_tooLongLine > 0)
         return QuestionFileError{QuestionFileError::Kind::LineTooLong, m_tooLongLine, {}};
+    if (uncleanLines > 0)
+        qCWarning(lcDeck, "%d line(s) read as %s had bytes that are not valid there, now U+FFFD (first: line %d)",
+                  uncleanLines, qPrintable(encodingName(how.encoding)), firstUnclean);
     return contents;
 }
 

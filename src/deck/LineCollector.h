@@ -41,14 +41,23 @@ private:
     void scan(QByteArrayView units);
     char16_t unitAt(QByteArrayView units, qsizetype i) const;
     void appendToLine(QByteArrayView piece);
+    void releaseHeldMark();
     void endLine();
-    TextEncoding textEncoding() const;
+    // How the kept lines are decoded, and whether a line with bytes the
+    // encoding cannot read refuses the file rather than showing U+FFFD.
+    struct Reading
+    {
+        TextEncoding encoding = TextEncoding::Utf8;
+        bool refuseUnreadable = false;
+    };
+    Reading reading() const;
 
     Layout m_layout = Layout::Undecided;
     bool m_utf8Bom = false;
     QByteArray m_head;      // the first bytes, until it is known whether they are a byte-order mark
     QByteArray m_oddByte;   // half of a UTF-16 unit cut off at the end of a piece
     QByteArray m_line;      // the line being read, without its end
+    QByteArray m_heldMark;  // an end-of-file mark not yet known to end the file
     bool m_afterCr = false; // an LF right after a CR ends nothing more
     int m_lineNumber = 1;
     int m_tooLongLine = 0;

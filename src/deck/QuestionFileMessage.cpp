@@ -25,7 +25,11 @@ QString QuestionFileError::message(const QString &fileName) const
         return u"「%1」を読み込めません（%2）。"_s.arg(fileName, detail);
     case Kind::TooFewFields:
         return u"「%1」の %2 行目は項目が足りません。"
-               u"英単語・読み・アクセント・意味の 4 つを半角スペースで区切って書いてください。"_s.arg(fileName, line);
+               u"英単語・読み・アクセント・意味の 4 つを半角スペースかタブで区切って書いてください。"_s.arg(fileName,
+                                                                                                            line);
+    case Kind::Undecodable:
+        return u"「%1」の %2 行目に読めない文字があります（%3 として読みました）。"
+               u"ファイルを %3 で保存し直してください。"_s.arg(fileName, line, detail);
     case Kind::LineTooLong:
         return u"「%1」の %2 行目が長すぎます（1 行は %3 バイトまでです）。"_s.arg(fileName, line,
                                                                                    QString::number(MaxLineBytes));

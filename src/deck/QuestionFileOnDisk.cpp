@@ -53,20 +53,24 @@ private:
 
 QuestionFileResult readQuestionFile(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    return readQuestionFile(QFile::encodeName(path));
+}
+
+QuestionFileResult readQuestionFile(const QByteArray &localPath)
+{
     const QuestionFileError notRegular{QuestionFileError::Kind::NotRegularFile, 0, {}};
 
     // Look before opening: opening a FIFO or a device can block or have effects.
     struct stat info
     {
     };
-    if (::stat(name.constData(), &info) != 0)
+    if (::stat(localPath.constData(), &info) != 0)
         return errorFromErrno(errno);
     if (!S_ISREG(info.st_mode))
         return notRegular;
 
     // The name may have been swapped for something else since; the descriptor decides.
-    const FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor file(::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0)
         return errorFromErrno(errno);
     if (::fstat(file.get(), &info) != 0)

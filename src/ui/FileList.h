@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The list of question files: the regular "*.txt" files of the working
-// directory, sorted by name, kept current as files come and go.
+// directory, sorted by name, kept current as files come and go. Each item
+// keeps its name's own bytes beside the text it shows, so a name that is not
+// UTF-8 (Shift_JIS from a Windows archive) still opens.
 #pragma once
 
+#include <QByteArray>
 #include <QFileSystemWatcher>
+#include <QList>
 #include <QListWidget>
 
 namespace lexiwren {
@@ -16,8 +20,10 @@ class FileList : public QListWidget
 public:
     explicit FileList(QWidget *parent = nullptr);
 
-    // The bare name of the selected file, empty when nothing is selected.
+    // The bare name of the selected file as shown, empty when nothing is selected.
     QString selectedName() const;
+    // The same name in the file system's bytes, for opening the file.
+    QByteArray selectedNameBytes() const;
     // Reads the directory again, keeping the selection when its file is still there.
     void refresh();
 
@@ -25,7 +31,13 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
-    QStringList shownNames() const;
+    struct Entry
+    {
+        QString shown;
+        QByteArray name;
+    };
+    static QList<Entry> questionFiles();
+    QList<QByteArray> listedNames() const;
 
     QFileSystemWatcher m_watcher;
 };

@@ -23,7 +23,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -37,6 +36,7 @@ Form1::Form1(Platform platform, QWidget *parent)
     , m_platform(platform)
     , m_control(platform.clock)
     , m_wait(platform.clock, platform.pump, platform.end, &m_control)
+    , m_loadMessage(*this, platform.end)
 {
     setupWindow();
     setupControls();
@@ -44,7 +44,7 @@ Form1::Form1(Platform platform, QWidget *parent)
     setupFocusOrder();
     nameControls(*this);
     setupExtras();
-    m_reportError = [this](const QString &message) { QMessageBox::warning(this, QStringLiteral("問題読込"), message); };
+    setErrorReporter({});
     Form_Load();
 }
 
@@ -52,6 +52,8 @@ Form1::~Form1() = default;
 
 void Form1::setErrorReporter(std::function<void(const QString &)> reporter)
 {
+    if (!reporter)
+        reporter = [this](const QString &message) { m_loadMessage.show(message); };
     m_reportError = std::move(reporter);
 }
 
@@ -226,8 +228,9 @@ void Form1::Command6_Click()
         return;
     }
     // Everything is read and checked before anything changes: a failed load
-    // leaves the deck, the count and the buttons as they were.
-    const QuestionFileResult result = readQuestionFile(QDir::current().filePath(name));
+    // leaves the deck, the count and the buttons as they were. The file opens
+    // by its name's own bytes, which the shown name may not give back.
+    const QuestionFileResult result = readQuestionFile(File1->selectedNameBytes());
     if (const auto *error = std::get_if<QuestionFileError>(&result)) {
         m_reportError(error->message(name));
         return;
@@ -247,7 +250,10 @@ void Form1::Command6_Click()
 
 bool Form1::Pause(qint32 durationMs)
 {
-    return m_wait.pause(durationMs);
+    m_loadMessage.waitStarting(durationMs);
+    const bool going = m_wait.pause(durationMs);
+    m_loadMessage.waitEnded();
+    return going;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

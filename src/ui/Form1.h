@@ -6,6 +6,7 @@
 // card sequence live in deck/ and drill/.
 #pragma once
 
+#include "LoadMessage.h"
 #include "deck/Card.h"
 #include "drill/CardSequence.h"
 #include "drill/DrillControl.h"
@@ -40,7 +41,9 @@ public:
     explicit Form1(Platform platform, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Shows why a load failed; a message box unless replaced (tests do).
+    // Shows why a load failed; unless replaced (tests do), in a window-modal
+    // message box that leaves a running drill running (see LoadMessage).
+    // An empty reporter brings the box back.
     void setErrorReporter(std::function<void(const QString &message)> reporter);
 
     // Says the English words when the extras' speech switch is on; none by
@@ -154,6 +157,7 @@ private:
     Platform m_platform;
     DrillControl m_control;
     PacedWait m_wait;
+    LoadMessage m_loadMessage;
     std::function<void(const QString &)> m_reportError;
     // Switched together, in this order.
     std::array<QPushButton *, 4> m_startButtons{};

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     if (const auto *error = std::get_if<QuestionFileError>(&whole)) {
         require(error->kind == QuestionFileError::Kind::TooFewFields
-                || error->kind == QuestionFileError::Kind::LineTooLong);
+                || error->kind == QuestionFileError::Kind::LineTooLong
+                || error->kind == QuestionFileError::Kind::Undecodable);
         require(error->lineNumber >= 1);
         return 0;
     }
@@ -55,13 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(lines.size() <= MaxCards);
     for (const QString &line : lines) {
         require(!line.isEmpty() && line.size() <= MaxLineBytes);
-        require(line.count(u' ') >= FieldsPerCard - 1);
+        const QChar separator = fieldSeparator(line);
+        require(line.count(separator) >= FieldsPerCard - 1);
         require(!line.contains(u'\r') && !line.contains(u'\n'));
 
         const Card card = cardFromLine(line);
-        const QString rebuilt = card[EnglishField] + u' ' + card[ReadingField] + u' ' + card[AccentField] + u' '
-                                + card[MeaningField];
-        require(line == rebuilt || line.startsWith(rebuilt + u' '));
+        const QString rebuilt = card[EnglishField] + separator + card[ReadingField] + separator + card[AccentField]
+                                + separator + card[MeaningField];
+        require(line == rebuilt || line.startsWith(rebuilt + separator));
     }
     return 0;
 }

@@ -36,6 +36,8 @@ void TestQuestionMessage::message_data()
                                     << QStringList{file, u" 12 行目"_s, u"半角スペース"_s};
     QTest::newRow("too long") << int(Kind::LineTooLong) << QString()
                               << QStringList{file, u" 12 行目"_s, u"4096 バイト"_s};
+    QTest::newRow("undecodable") << int(Kind::Undecodable) << u"UTF-8"_s
+                                 << QStringList{file, u" 12 行目に読めない文字があります"_s, u"UTF-8 として"_s};
 }
 
 void TestQuestionMessage::message()

@@ -6,6 +6,7 @@
 
 #include "deck/LineCollector.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace lexiwren;
@@ -65,6 +66,7 @@ private slots:
     void errors();
     void cardFields_data();
     void cardFields();
+    void replacedBytesAreLogged();
 };
 
 void TestQuestionParse::keptLines_data()
@@ -124,6 +126,23 @@ void TestQuestionParse::keptLines_data()
     QTest::newRow("one CP932 line decides the file")
         << QByteArray("\xE3\x81\x82 x y z\n\x95\x5C x y z") << QStringList{u"縺\uFFFD x y z"_s, u"表 x y z"_s};
     QTest::newRow("bytes after the 99th card do not decide") << cardLines(99) + "\x82\xA0 x y z\n" << cardTexts(1, 99);
+
+    QTest::newRow("end mark after the last line end") << QByteArray("a b c d\r\n\x1A") << QStringList{u"a b c d"_s};
+    QTest::newRow("end mark ending the last line") << QByteArray("a b c d\x1A") << QStringList{u"a b c d"_s};
+    QTest::newRow("end mark only") << QByteArray("\x1A") << QStringList();
+    QTest::newRow("end mark before a line end is text")
+        << QByteArray("a b c d\x1A\r\n") << QStringList{u"a b c d\u001A"_s};
+    QTest::newRow("end mark after 4096 bytes")
+        << QByteArray("a b c ") + QByteArray(4090, 'x') + '\x1A' << QStringList{u"a b c "_s + QString(4090, u'x')};
+    QTest::newRow("UTF-16 end mark") << utf16(u"a b c d\r\n\u001A"_s, true) << QStringList{u"a b c d"_s};
+    QTest::newRow("UTF-16 end mark before an odd byte")
+        << utf16(u"a b c \u001A"_s, false) + 'd' << QStringList{u"a b c \u001A\uFFFD"_s};
+
+    const QString giveUp = u"give up\tギブアップ\t1\tあきらめる"_s;
+    QTest::newRow("tab-separated export") << giveUp.toUtf8() + "\r\nice cream\t\t\t\r\n"
+                                          << QStringList{giveUp, u"ice cream\t\t\t"_s};
+    QTest::newRow("tab lines beside space lines")
+        << QByteArray("a b c d\ne f\tg\th\ti\n") << QStringList{u"a b c d"_s, u"e f\tg\th\ti"_s};
 }
 
 void TestQuestionParse::keptLines()
@@ -158,6 +177,17 @@ void TestQuestionParse::errors_data()
     QTest::newRow("short line before long line") << "x\n" + longLine << tooFew << 1;
     QTest::newRow("long line before short line") << longLine + "\nx" << tooLong << 1;
     QTest::newRow("blanks between many cards count") << "\n" + cardLines(98, "\n\n") + "x" << tooFew << 198;
+    const int unreadable = int(Kind::Undecodable);
+    const QByteArray cafe = u"tea ティー 0 お茶\ncafé カフェ 0 喫茶店\n"_s.toUtf8();
+    QTest::newRow("Latin-1 letter in UTF-8") << QByteArray(cafe).replace("\xC3\xA9", "\xE9") << unreadable << 2;
+    QTest::newRow("UTF-8 cut inside a character") << u"apple アップル 0 りん"_s.toUtf8() + "\xE3\x81\n"
+                                                  << unreadable << 1;
+    QTest::newRow("unreadable line before short line") << QByteArray(cafe).replace("\xC3\xA9", "\xE9") + "x\n"
+                                                       << unreadable << 2;
+    QTest::newRow("short line before unreadable line")
+        << "x\n" + QByteArray(cafe).replace("\xC3\xA9", "\xE9") << tooFew << 1;
+    QTest::newRow("only the last of two end marks") << QByteArray("a b c d\n\x1A\x1A") << tooFew << 2;
+    QTest::newRow("two tabs are no tab-separated line") << QByteArray("a b c d\ngive up\tx\ty\n") << tooFew << 2;
 }
 
 void TestQuestionParse::errors()
@@ -184,6 +214,13 @@ void TestQuestionParse::cardFields_data()
     QTest::newRow("three spaces") << u"   "_s << QStringList{QString(), QString(), QString(), QString()};
     QTest::newRow("trailing space") << u"a b c d "_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     QTest::newRow("tab stays in field") << u"a\tb c d e"_s << QStringList{u"a\tb"_s, u"c"_s, u"d"_s, u"e"_s};
+    QTest::newRow("two tabs stay in fields") << u"a\tb c\td e f"_s << QStringList{u"a\tb"_s, u"c\td"_s, u"e"_s, u"f"_s};
+    QTest::newRow("three tabs cut, spaces kept")
+        << u"give up\tギブ アップ\t1\t諦める"_s << QStringList{u"give up"_s, u"ギブ アップ"_s, u"1"_s, u"諦める"_s};
+    QTest::newRow("tab columns after the fourth ignored")
+        << u"ice cream\tアイスクリーム\t1\tアイス\tfood\t3"_s
+        << QStringList{u"ice cream"_s, u"アイスクリーム"_s, u"1"_s, u"アイス"_s};
+    QTest::newRow("empty tab fields") << u"\t\t1\t"_s << QStringList{QString(), QString(), u"1"_s, QString()};
 }
 
 void TestQuestionParse::cardFields()
@@ -193,6 +230,16 @@ void TestQuestionParse::cardFields()
 
     const Card card = cardFromLine(line);
     QCOMPARE(QStringList(card.begin(), card.end()), fields);
+}
+
+void TestQuestionParse::replacedBytesAreLogged()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^2 line\\(s\\) read as Shift_JIS .* line 3\\)$"_s));
+    parseQuestionBytes("a b c d\n\na b c \x85\na b c \x80");
+
+    QTest::failOnWarning(QRegularExpression(u".*"_s));
+    parseQuestionBytes("\x95\x5C x y z\n");
+    parseQuestionBytes(u"あ x y z"_s.toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestQuestionParse)

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The menu launcher, installed into a scratch prefix and run with a scratch
-# HOME and a stand-in program that reports the folder it was started in.
+# HOME; the installed program is swapped for a stand-in that reports the
+# folder it was started in, and another lexiwren waits first in PATH.
 #   tst_launcher.sh CMAKE BUILD_DIR EXAMPLES_DIR
 set -eu
 
@@ -21,15 +22,19 @@ fail() {
 "$cmake" --install "$build" --prefix "$scratch/prefix" >/dev/null
 
 home="$scratch/my home" # a space tests the quoting
-mkdir "$scratch/stand-in" "$home"
-cat >"$scratch/stand-in/lexiwren" <<'STANDIN'
+mkdir "$scratch/on-path" "$home"
+cat >"$scratch/prefix/bin/lexiwren" <<'STANDIN'
 #!/bin/sh
 pwd
 STANDIN
-chmod +x "$scratch/stand-in/lexiwren"
+cat >"$scratch/on-path/lexiwren" <<'ELSEWHERE'
+#!/bin/sh
+echo "the lexiwren found through PATH"
+ELSEWHERE
+chmod +x "$scratch/on-path/lexiwren"
 
 launch() {
-    HOME="$home" PATH="$scratch/stand-in:$PATH" "$scratch/prefix/bin/lexiwren-launch"
+    HOME="$home" PATH="$scratch/on-path:$PATH" "$scratch/prefix/bin/lexiwren-launch"
 }
 folder="$home/Lexiwren"
 
@@ -47,5 +52,10 @@ started_in=$(launch)
 [ "$started_in" = "$folder" ] || fail "second start ran in '$started_in', not '$folder'"
 [ "$(cat "$folder/daily-life.txt")" = "wren レン 0 ミソサザイ" ] || fail "the edited file was overwritten"
 [ ! -e "$folder/basic-words.txt" ] || fail "a deleted example came back"
+
+# Started through a link elsewhere, as a menu may do, it still runs its own program.
+ln -s "$scratch/prefix/bin/lexiwren-launch" "$scratch/on-path/lexiwren-launch"
+started_in=$(HOME="$home" PATH="$scratch/on-path:$PATH" lexiwren-launch)
+[ "$started_in" = "$folder" ] || fail "started through a link, the launcher ran '$started_in'"
 
 echo "PASS: launcher"

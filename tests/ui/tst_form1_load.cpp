@@ -4,9 +4,17 @@
 // The file list and the load button.
 #include "FormFixture.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <fstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lexiwren;
 using namespace Qt::StringLiterals;
@@ -40,6 +48,31 @@ public:
     }
 };
 
+// Files and folders named in raw bytes, removed again by those bytes: the
+// temporary folder's own clean-up goes through text and would leave them.
+struct RawNames
+{
+    QByteArray folder; // ends in '/'
+    QList<QByteArray> made;
+
+    ~RawNames()
+    {
+        for (auto path = made.crbegin(); path != made.crend(); ++path)
+            ::remove(path->constData());
+    }
+    bool writeFile(const QByteArray &name, const QByteArray &bytes)
+    {
+        made.append(folder + name);
+        std::ofstream file(made.last().constData(), std::ios::binary);
+        return bool(file.write(bytes.constData(), bytes.size()).flush());
+    }
+    bool makeFolder(const QByteArray &name)
+    {
+        made.append(folder + name);
+        return ::mkdir(made.last().constData(), 0700) == 0;
+    }
+};
+
 } // namespace
 
 class TestForm1Load : public QObject
@@ -53,6 +86,12 @@ private slots:
     void emptyFileStillEnablesTheStartButtons();
     void failedLoadChangesNothing_data();
     void failedLoadChangesNothing();
+    void filesFromOtherMachines_data();
+    void filesFromOtherMachines();
+    void listFollowsAFolderWithAShiftJisName();
+    void failedLoadMessageDoesNotHoldTheHandler();
+    void failedLoadDuringADrillShowsItsMessage_data();
+    void failedLoadDuringADrillShowsItsMessage();
 };
 
 void TestForm1Load::listShowsQuestionFilesAndFollowsTheFolder()
@@ -172,6 +211,157 @@ void TestForm1Load::failedLoadChangesNothing()
         QCOMPARE(form.CardCount, count);
         QCOMPARE(startButtonStates(form), buttons);
     }
+}
+
+void TestForm1Load::filesFromOtherMachines_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("firstCard"); // empty when the load is refused
+    QTest::addColumn<QString>("mentions");      // in the message of a refused load
+
+    const QStringList card{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("Shift_JIS name") << QByteArray(
+        "\x92\x50\x8C\xEA.txt") << QByteArray("apple \x83\x41\x83\x62\x83\x76\x83\x8B 1 \x82\xE8\x82\xF1\x82\xB2\r\n")
+                                    << u"単語.txt"_s << QStringList{u"apple"_s, u"アップル"_s, u"1"_s, u"りんご"_s}
+                                    << QString();
+    QTest::newRow("name beyond Shift_JIS")
+        << QByteArray("\x85\x40\x80.txt") << QByteArray("a b c d\n") << u"\uFFFD@\uFFFD.txt"_s << card << QString();
+    QTest::newRow("upper-case suffix") << QByteArray("CAPS.TXT") << QByteArray("a b c d") << u"CAPS.TXT"_s << card
+                                       << QString();
+    QTest::newRow("end-of-file mark") << QByteArray("dos.txt") << QByteArray("a b c d\r\n\x1A") << u"dos.txt"_s << card
+                                      << QString();
+    QTest::newRow("tab-separated phrases")
+        << QByteArray("phrases.txt")
+        << u"give up\tギブアップ\t1\tあきらめる\r\nice cream\tアイスクリーム\t1\tアイスクリーム\r\n"_s.toUtf8()
+        << u"phrases.txt"_s << QStringList{u"give up"_s, u"ギブアップ"_s, u"1"_s, u"あきらめる"_s} << QString();
+    QTest::newRow("Latin-1 letter in UTF-8")
+        << QByteArray("latin1.txt") << u"tea ティー 0 お茶\n"_s.toUtf8() + "caf\xE9 " + u"カフェ 0 喫茶店\n"_s.toUtf8()
+        << u"latin1.txt"_s << QStringList() << u"2 行目に読めない文字"_s;
+}
+
+void TestForm1Load::filesFromOtherMachines()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, firstCard);
+    QFETCH(QString, mentions);
+
+    FormFixture fixture;
+    RawNames raw{QFile::encodeName(fixture.path(QString())) + '/', {}};
+    fixture.writeFile(u"good.txt"_s, {u"one イチ 0 一"_s});
+    QVERIFY(raw.writeFile(name, bytes));
+    Form1 &form = fixture.form();
+    fixture.load(u"good.txt"_s);
+    const CardTable before = form.Deck;
+    QVERIFY2(listed(form).contains(shown), qPrintable(listed(form).join(u", ")));
+
+    fixture.load(shown);
+    if (mentions.isEmpty()) {
+        QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join(u'\n')));
+        QCOMPARE(QStringList(form.Deck[0].begin(), form.Deck[0].end()), firstCard);
+    } else {
+        QCOMPARE(fixture.errors.size(), 1);
+        QVERIFY2(fixture.errors.first().contains(mentions), qPrintable(fixture.errors.first()));
+        QVERIFY(form.Deck == before);
+        QCOMPARE(form.CardCount, qint16(1));
+    }
+}
+
+void TestForm1Load::listFollowsAFolderWithAShiftJisName()
+{
+    FormFixture fixture;
+    RawNames raw{QFile::encodeName(fixture.path(QString())) + '/', {}};
+    const QByteArray folder = "\x92\x50\x8C\xEA"; // 単語
+    QVERIFY(raw.makeFolder(folder));
+    QVERIFY(raw.writeFile(folder + "/a.txt", "a b c d\n"));
+    QCOMPARE(::chdir(QFile::encodeName(fixture.path(QString()) + u'/').append(folder).constData()), 0);
+
+    Form1 &form = fixture.form();
+    QCOMPARE(listed(form), QStringList{u"a.txt"_s});
+    QVERIFY(raw.writeFile(folder + "/b.txt", "e f g h\n"));
+    QTRY_COMPARE(listed(form), (QStringList{u"a.txt"_s, u"b.txt"_s}));
+    fixture.load(u"b.txt"_s);
+    QCOMPARE(form.Deck[0][EnglishField], u"e"_s);
+}
+
+void TestForm1Load::failedLoadMessageDoesNotHoldTheHandler()
+{
+    FormFixture fixture;
+    fixture.writeFile(u"<b>short.txt"_s, {u"a b c"_s});
+    Form1 &form = fixture.form();
+    form.setErrorReporter({}); // the window's own message box, not the fixture's recorder
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.File1->setCurrentRow(0);
+
+    // A box run with exec() is closed here, so the test fails instead of hanging.
+    bool returned = false, held = false;
+    QTimer::singleShot(0, &form, [&] {
+        held = !returned;
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); held && box)
+            box->reject();
+    });
+    form.Command6_Click();
+    returned = true;
+    QVERIFY(!held);
+
+    auto *box = form.findChild<QMessageBox *>();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QVERIFY2(box->text().contains(u"「<b>short.txt」の 1 行目"_s), qPrintable(box->text()));
+    box->accept();
+    QTRY_VERIFY(!form.findChild<QMessageBox *>());
+}
+
+void TestForm1Load::failedLoadDuringADrillShowsItsMessage_data()
+{
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<int>("clickInWait");
+    QTest::addColumn<bool>("shownInItsWait");
+
+    // The fake clock runs the drill at once; the room a box needs is judged
+    // on the real clock, so a 1500 ms prompt has it and 150 ms waits never do.
+    QTest::newRow("wait with room") << u"1"_s << 1 << true;
+    QTest::newRow("short wait, more to come") << u"0.1"_s << 1 << false;
+    QTest::newRow("short wait, the drill's last") << u"0.1"_s << 4 << false;
+}
+
+void TestForm1Load::failedLoadDuringADrillShowsItsMessage()
+{
+    QFETCH(QString, speed);
+    QFETCH(int, clickInWait);
+    QFETCH(bool, shownInItsWait);
+    FormFixture fixture;
+    fixture.writeFile(u"short.txt"_s, {u"a b c"_s});
+    Form1 &form = fixture.loaded({u"a b c d"_s, u"e f g h"_s});
+    form.setErrorReporter({});
+    form.Check1->setChecked(true);
+    form.Combo1->setEditText(speed);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    int waits = 0;
+    bool boxInItsWait = !shownInItsWait;
+    fixture.fakes.runEventsAndSleep([&] {
+        if (++waits != clickInWait)
+            return;
+        form.File1->setCurrentItem(form.File1->findItems(u"short.txt"_s, Qt::MatchExactly).first());
+        form.Command6->setEnabled(true); // as a nested drill's end leaves it
+        QTest::mouseClick(form.Command6, Qt::LeftButton);
+        boxInItsWait = form.findChild<QMessageBox *>() != nullptr;
+    });
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QCOMPARE(boxInItsWait, shownInItsWait);
+    QCOMPARE(waits, 4); // the drill went on: both cards, prompt and answer
+    QTRY_VERIFY(form.findChild<QMessageBox *>());
+    QVERIFY2(form.findChild<QMessageBox *>()->text().contains(u"1 行目"_s),
+             qPrintable(form.findChild<QMessageBox *>()->text()));
 }
 
 QTEST_MAIN(TestForm1Load)
