@@ -25,7 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Japanese fonts the cards are drawn in and the sound theme that holds the beep.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, sound-theme-freedesktop")
-# Sound through PulseAudio or PipeWire, and a native window on Wayland.
+# Sound through PulseAudio or PipeWire, and a native window on Wayland. `make run`
+# installs these and the Depends above (RUN_PACKAGES in the Makefile).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland")
 
 include(CPack)
