@@ -16,7 +16,6 @@ for package in "$@"; do
 done
 [ -n "$missing" ] || exit 0
 
-echo "Installing:$missing"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
@@ -26,6 +25,7 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
     sudo=sudo
 fi
+echo "Installing:$missing"
 # sudo drops most of the environment, so the frontend is set on its far side.
 $sudo apt-get update -qq
 # shellcheck disable=SC2086 # one word per package
