@@ -4,19 +4,29 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds, opens the window on examples/
 #   make test   installs what is missing, builds, runs every test headless
+# Installing needs root rights (or sudo) once: `make deps` installs what both
+# need, and after it neither command asks for rights again.
 
 BUILD_DIR ?= build
 ASAN_BUILD_DIR ?= build-asan
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
+# Only `make bench` builds the benchmarks.
+BENCH ?= OFF
 
-# What building, testing and running need from Debian.
-PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libspeechd-dev libcanberra-pulse \
-            sound-theme-freedesktop fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
+# What building and testing need from Debian. The tests draw Japanese text,
+# so the fonts are among them, and check Qt's Japanese texts, so the
+# translations too.
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libspeechd-dev \
+            fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
 # The tests of the desktop entry and the metainfo validate them with these.
 PACKAGES += desktop-file-utils appstream
 # The media-control tests run a private session bus.
 PACKAGES += dbus
+# What only running needs: the bell's sound theme, sound through PulseAudio or
+# PipeWire, a native window on Wayland, the speech service with an English
+# voice. The .deb asks for the same (cmake/Packaging.cmake).
+RUN_PACKAGES := sound-theme-freedesktop libcanberra-pulse qt6-wayland speech-dispatcher speech-dispatcher-espeak-ng
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils
 # CPack's .deb generator reads the binary's library needs with these.
@@ -28,33 +38,29 @@ FUZZ_SECONDS ?= 60
 # Versioned, so that everyone formats and lints with the same release.
 STYLE_PACKAGES := clang-format-14 clang-tidy-14
 
-SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+INSTALL_MISSING := @tools/install-missing.sh
 
-.PHONY: all deps tool-deps configure build run test test-asan fuzz format format-check lint package bench screenshot clean
+.PHONY: all deps dev-deps configure build run test test-asan fuzz format format-check lint package bench screenshot clean
 
 all: build
 
+# What `make run` and `make test` need; run it once as root, or with sudo.
 deps:
-	@missing=""; \
-	for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
-	fi
+	$(INSTALL_MISSING) $(PACKAGES) $(RUN_PACKAGES)
 
-tool-deps:
-	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(TOOL_PACKAGES)"
+# Also what CI and the developer targets below need.
+dev-deps:
+	$(INSTALL_MISSING) $(PACKAGES) $(RUN_PACKAGES) $(TOOL_PACKAGES) $(PACKAGE_PACKAGES) $(FUZZ_PACKAGES) $(STYLE_PACKAGES)
 
-configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLEXIWREN_WERROR=ON $(CMAKE_FLAGS)
+configure:
+	$(INSTALL_MISSING) $(PACKAGES)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLEXIWREN_WERROR=ON \
+	    -DLEXIWREN_BUILD_BENCH=$(BENCH) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR)
 
-run: build
+run: deps build
 	cd examples && ../$(BUILD_DIR)/src/lexiwren
 
 test: build
@@ -63,7 +69,8 @@ test: build
 # The whole suite again, built with AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer; any report fails the test that made it.
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
-test-asan: deps
+test-asan:
+	$(INSTALL_MISSING) $(PACKAGES)
 	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLEXIWREN_WERROR=ON \
 	    -DLEXIWREN_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD_DIR)
@@ -74,38 +81,43 @@ test-asan: deps
 
 # Fuzzes the question-file reader for FUZZ_SECONDS; a crash fails it.
 fuzz:
-	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	$(INSTALL_MISSING) $(PACKAGES) $(FUZZ_PACKAGES)
 	tools/fuzz-questionfile.sh $(FUZZ_SECONDS)
 
 # Every C++ file of ours, for clang-format.
 FORMAT_FILES = $(shell find src tests bench -name '*.cpp' -o -name '*.h' | sort)
 
 format:
-	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	$(INSTALL_MISSING) $(STYLE_PACKAGES)
 	clang-format-14 -i $(FORMAT_FILES)
 
 # Also fails on a tracked source file without its licence line.
 format-check:
-	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+	$(INSTALL_MISSING) $(STYLE_PACKAGES)
 	clang-format-14 --dry-run --Werror $(FORMAT_FILES)
 	tools/check-spdx.sh
 
 # clang-tidy over src/ with the build's compile_commands.json (built first,
 # for moc's output); any finding fails.
-lint:
-	@$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(STYLE_PACKAGES)"
+lint: build
+	$(INSTALL_MISSING) $(STYLE_PACKAGES)
 	run-clang-tidy-14 -clang-tidy-binary clang-tidy-14 -quiet -p $(BUILD_DIR) '$(CURDIR)/src/.*\.cpp$$'
 
 # A .deb in $(BUILD_DIR); install it with: sudo apt install ./$(BUILD_DIR)/lexiwren_*.deb
-package:
-	@$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
+package: build
+	$(INSTALL_MISSING) $(PACKAGE_PACKAGES)
 	cd $(BUILD_DIR) && cpack -G DEB
 
-bench: tool-deps configure
+# The benchmarks build in BUILD_DIR too, beside the program; the next
+# `make build` or `make test` leaves them out again.
+bench:
+	$(INSTALL_MISSING) $(TOOL_PACKAGES)
+	@$(MAKE) --no-print-directory configure BENCH=ON
 	cmake --build $(BUILD_DIR) --target benchmarks
 	bench/run-all.sh $(BUILD_DIR)
 
-screenshot: tool-deps build
+screenshot: build
+	$(INSTALL_MISSING) $(TOOL_PACKAGES)
 	tools/screenshot.sh $(BUILD_DIR)/src/lexiwren docs/start-screen.png
 
 clean:

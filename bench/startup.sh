@@ -3,16 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Start-up of the program against a bare window, offscreen and, when Xvfb is
-# installed, on a private X server.
+# installed, on a private X server. Both start in examples/, so the file list
+# reads what `make run` shows.
 #   bench/startup.sh BUILD_DIR [RUNS]
-# Both start in examples/, so the file list reads what `make run` shows.
 set -euo pipefail
-build=$(realpath "$1")
-runs=${2:-10}
-root=$(cd "$(dirname "$0")/.." && pwd)
-runner=("$build/bench/startup_runner" "$runs" "$build/bench/startup_probe" "$build/bench/bare_window")
-
-cd "$root/examples"
+bin=$(realpath "$1")/bench
+runner=("$bin/startup_runner" "${2:-10}" "$bin/startup_probe" "$bin/bare_window")
+cd "$(dirname "$0")/../examples"
 QT_QPA_PLATFORM=offscreen "${runner[@]}"
 
 if ! command -v Xvfb >/dev/null; then

@@ -1,27 +1,96 @@
 // SPDX-FileCopyrightText: 2026 The Lexiwren authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program's start-up as src/main.cpp does it, ending at the first frame:
-// prints when that was painted (see common/FirstFrame.h) and exits.
-#include "common/FirstFrame.h"
+// Start-up to the first frame, built twice: startup_probe starts the window
+// as src/main.cpp does; bare_window (LEXIWREN_BARE_WINDOW) shows one label in
+// a window of the same size, what start-up costs Qt alone. Each notes its
+// steps as "step NAME NS", prints "first-frame-ns NS" once its first frame
+// has been painted and flushed, and quits. NS counts from the moment the
+// launcher started the process, which it passes in LEXIWREN_BENCH_T0_NS.
+#include "ui/FormLayout.h"
+#ifndef LEXIWREN_BARE_WINDOW
 #include "platform/SystemPlatform.h"
 #include "ui/Form1.h"
+#endif
 
 #include <QApplication>
+#include <QEvent>
+#include <QLabel>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Nanoseconds since the launcher started this process; steady_clock is the
+// launcher's CLOCK_MONOTONIC.
+long long sinceStart()
+{
+    const char *t0 = std::getenv("LEXIWREN_BENCH_T0_NS");
+    return std::chrono::steady_clock::now().time_since_epoch().count() - (t0 ? std::atoll(t0) : 0);
+}
+
+void noteStep(const char *name)
+{
+    std::printf("step %s %lld\n", name, sinceStart());
+}
+
+class FirstFrame : public QObject
+{
+public:
+    explicit FirstFrame(QWidget *window)
+        : m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_seen && watched == m_window && event->type() == QEvent::Paint) {
+            m_seen = true;
+            noteStep("paint");
+            // Queued: it runs once this paint, the children's and the flush are done.
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    std::printf("first-frame-ns %lld\n", sinceStart());
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    bool m_seen = false;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    lexiwren::bench::noteStartupStep("main");
+    noteStep("main");
     QApplication app(argc, argv);
-    lexiwren::bench::noteStartupStep("app");
+    noteStep("app");
+#ifdef LEXIWREN_BARE_WINDOW
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("bare window"));
+    window.setFixedSize(lexiwren::ClientSize);
+    QLabel label(QStringLiteral("Lexiwren"), &window);
+    label.move(20, 20);
+#else
     QApplication::setApplicationName(QStringLiteral("Lexiwren"));
     QApplication::setDesktopFileName(QStringLiteral("org.lexiwren.Lexiwren"));
-
     lexiwren::SystemPlatform system;
     lexiwren::Form1 window(system.platform());
-    lexiwren::bench::noteStartupStep("built");
-    lexiwren::bench::FirstFrame firstFrame(&window);
+#endif
+    noteStep("built");
+    FirstFrame firstFrame(&window);
     window.show();
-    lexiwren::bench::noteStartupStep("shown");
+    noteStep("shown");
     return QApplication::exec();
 }

@@ -26,8 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # and Qt's Japanese translations of its own menus and buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-ipafont-mincho, sound-theme-freedesktop, qt6-translations-l10n")
-# Sound through PulseAudio or PipeWire, and a native window on Wayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland")
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, sound-theme-freedesktop, qt6-translations-l10n, speech-dispatcher")
+# Sound through PulseAudio or PipeWire, a native window on Wayland and an
+# English voice for speech. `make run` installs these and the Depends above
+# (RUN_PACKAGES in the Makefile).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland, speech-dispatcher-espeak-ng")
 
 include(CPack)

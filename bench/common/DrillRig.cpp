@@ -3,9 +3,10 @@
 
 #include "DrillRig.h"
 
-#include "SampleDeck.h"
 #include "ui/FileList.h"
 
+#include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -13,11 +14,30 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace lexiwren::bench {
+
+bool TimedForm::pause(qint32 durationMs)
+{
+    if (onWaitStart)
+        onWaitStart();
+    const nanoseconds start = now();
+    const bool going = Pause(durationMs);
+    waits.push_back({start, std::chrono::milliseconds(durationMs), now()});
+    return going;
+}
+
+void ChoosablePump::processEvents(nanoseconds maxWait)
+{
+    if (spinning)
+        QCoreApplication::processEvents();
+    else
+        m_sleeping.processEvents(maxWait);
+}
 
 DrillRig::DrillRig(int cards)
     : m_previousFolder(QDir::currentPath())
@@ -27,7 +47,7 @@ DrillRig::DrillRig(int cards)
         return;
     // The file list and the load button work in the current folder.
     QDir::setCurrent(m_folder.path());
-    m_form = std::make_unique<Form1>(Platform{m_clock, m_pump, m_beeper, m_random, m_end});
+    m_form = std::make_unique<TimedForm>(Platform{m_clock, m_pump, m_beeper, m_random, m_end});
     m_form->setErrorReporter([](const QString &message) { std::fprintf(stderr, "load: %s\n", qPrintable(message)); });
     m_form->File1->refresh();
     const QList<QListWidgetItem *> found = m_form->File1->findItems(name, Qt::MatchExactly);
@@ -57,10 +77,11 @@ void DrillRig::setDrillOptions(const QString &speed)
     m_form->Combo1->setEditText(speed);
 }
 
-void DrillRig::runDrill()
+std::vector<TimedWait> DrillRig::runDrill()
 {
-    m_log.clear();
+    m_form->waits.clear();
     m_form->Command1_Click();
+    return m_form->waits;
 }
 
 void DrillRig::settle(std::chrono::milliseconds time)
@@ -68,6 +89,17 @@ void DrillRig::settle(std::chrono::milliseconds time)
     QEventLoop loop;
     QTimer::singleShot(time, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+int windowBenchmark(int argc, char *argv[], int defaultCount, const std::function<int(Arguments)> &body)
+{
+    QApplication app(argc, argv);
+    const QStringList words = QCoreApplication::arguments();
+    const bool countGiven = words.size() > 1 && words[1] != "-v"_L1;
+    const Arguments given{countGiven ? std::max(1, words[1].toInt()) : defaultCount, words.contains("-v"_L1)};
+    std::printf("platform %s, dispatcher %s\n", qPrintable(QApplication::platformName()),
+                QAbstractEventDispatcher::instance()->metaObject()->className());
+    return body(given);
 }
 
 } // namespace lexiwren::bench

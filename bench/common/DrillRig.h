@@ -1,69 +1,100 @@
 // SPDX-FileCopyrightText: 2026 The Lexiwren authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The real window on the real clock, in a folder of its own holding one
-// loaded question file, with its waits logged. The pump under the log is the
-// program's sleeping one unless the spinning one is chosen. No sound, and the
-// program's end only raises a flag.
+// The real window on the real clock, in a folder of its own with one question
+// file loaded, each of its waits timed around the window's own Pause. No
+// sound, and the program's end only raises a flag.
 #pragma once
 
-#include "WaitLog.h"
+#include "Bench.h"
 #include "fakes/FakeBeeper.h"
 #include "fakes/FakeProgramEnd.h"
 #include "platform/MersenneRandom.h"
-#include "platform/QtEventPump.h"
 #include "platform/SystemPlatform.h"
 #include "ui/Form1.h"
 
-#include <QString>
 #include <QTemporaryDir>
 
-#include <chrono>
+#include <functional>
 #include <memory>
 
 namespace lexiwren::bench {
 
+struct TimedWait
+{
+    nanoseconds start{};    // when Pause was called
+    nanoseconds duration{}; // what it was asked for
+    nanoseconds end{};      // when it returned
+};
+
+// A drill reaches Form1::Pause through the view's pause; this window times
+// that call and changes nothing else.
+class TimedForm final : public Form1
+{
+public:
+    using Form1::Form1;
+
+    std::vector<TimedWait> waits;
+    // Runs as each wait begins: the window shows the step the wait holds.
+    std::function<void()> onWaitStart;
+
+private:
+    bool pause(qint32 durationMs) override;
+};
+
+// The window's pump: the program's own, which sleeps until the deadline or
+// the next event, or one that only spins, against which it is measured.
+class ChoosablePump final : public EventPump
+{
+public:
+    void processEvents(nanoseconds maxWait) override;
+    bool spinning = false;
+
+private:
+    QtEventPump m_sleeping;
+};
+
 class DrillRig
 {
 public:
-    // Writes a file of cards sample cards, opens the window on it, loads it,
-    // shows the window and lets its first frames settle.
+    // Writes a file of sample cards, opens the window on it, loads it, shows
+    // the window and lets its first frames settle.
     explicit DrillRig(int cards);
     ~DrillRig();
-    DrillRig(const DrillRig &) = delete;
-    DrillRig &operator=(const DrillRig &) = delete;
 
     // False, after a message on stderr, when the window could not be set up.
     bool ready() const { return m_ready; }
-
-    Form1 &form() { return *m_form; }
-    WaitLog &log() { return m_log; }
+    TimedForm &form() { return *m_form; }
+    void useSpinningPump(bool spinning) { m_pump.spinning = spinning; }
 
     // Answers on, sound off, and the given speed.
     void setDrillOptions(const QString &speed);
-    void useSleepingPump() { m_pump.setInner(m_sleeping); }
-    void useSpinningPump() { m_pump.setInner(m_spinning); }
-
-    // Runs the English-first drill in file order, as a click on its button does.
-    void runDrill();
+    // The English-first drill in file order, as a click on its button runs
+    // it; returns its waits.
+    std::vector<TimedWait> runDrill();
     // Runs the event loop for a while, as the idle window would.
     static void settle(std::chrono::milliseconds time);
 
 private:
     QTemporaryDir m_folder;
     QString m_previousFolder;
-
-    SteadyClock m_steady;
-    WaitLog m_log;
-    TimingClock m_clock{m_steady, m_log};
-    QtEventPump m_sleeping;
-    SpinningPump m_spinning;
-    TimingPump m_pump{m_sleeping, m_steady, m_log};
+    SteadyClock m_clock;
+    ChoosablePump m_pump;
     FakeBeeper m_beeper;
     MersenneRandom m_random;
     FakeProgramEnd m_end;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<TimedForm> m_form;
     bool m_ready = false;
 };
+
+// The start of each window benchmark's main: the application, the command
+// line [COUNT] [-v] (-v for every sample, not only the summary), and a line
+// naming the platform and event dispatcher the figures come from.
+struct Arguments
+{
+    int count;
+    bool verbose;
+};
+int windowBenchmark(int argc, char *argv[], int defaultCount, const std::function<int(Arguments)> &body);
 
 } // namespace lexiwren::bench

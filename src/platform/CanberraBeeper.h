@@ -22,9 +22,11 @@ public:
 
 private:
     bool ensureContext();
+    void warnNoSound(const char *what, int error);
 
     ca_context *m_context = nullptr;
     bool m_unavailable = false;
+    bool m_warned = false;
 };
 
 } // namespace lexiwren
