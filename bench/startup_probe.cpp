@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Lexiwren authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up to the first frame, built twice: startup_probe starts the window
+// Start-up to the first frame, built twice: startup_probe starts the program
 // as src/main.cpp does; bare_window (LEXIWREN_BARE_WINDOW) shows one label in
 // a window of the same size, what start-up costs Qt alone. Each notes its
 // steps as "step NAME NS", prints "first-frame-ns NS" once its first frame
@@ -9,8 +9,7 @@
 // launcher started the process, which it passes in LEXIWREN_BENCH_T0_NS.
 #include "ui/FormLayout.h"
 #ifndef LEXIWREN_BARE_WINDOW
-#include "platform/SystemPlatform.h"
-#include "ui/Form1.h"
+#include "ui/Program.h"
 #endif
 
 #include <QApplication>
@@ -82,15 +81,16 @@ int main(int argc, char *argv[])
     window.setFixedSize(lexiwren::ClientSize);
     QLabel label(QStringLiteral("Lexiwren"), &window);
     label.move(20, 20);
-#else
-    QApplication::setApplicationName(QStringLiteral("Lexiwren"));
-    QApplication::setDesktopFileName(QStringLiteral("org.lexiwren.Lexiwren"));
-    lexiwren::SystemPlatform system;
-    lexiwren::Form1 window(system.platform());
-#endif
     noteStep("built");
     FirstFrame firstFrame(&window);
     window.show();
+#else
+    lexiwren::setUpApplication();
+    lexiwren::Program program;
+    noteStep("built");
+    FirstFrame firstFrame(&program.window());
+    program.show();
+#endif
     noteStep("shown");
     return QApplication::exec();
 }
