@@ -28,7 +28,7 @@ PACKAGES += dbus
 # voice. The .deb asks for the same (cmake/Packaging.cmake).
 RUN_PACKAGES := sound-theme-freedesktop libcanberra-pulse qt6-wayland speech-dispatcher speech-dispatcher-espeak-ng
 # Extra tools for the screenshot script and the benchmarks.
-TOOL_PACKAGES := xvfb xauth imagemagick x11-utils
+TOOL_PACKAGES := xvfb xauth imagemagick x11-utils speech-dispatcher
 # CPack's .deb generator reads the binary's library needs with these.
 PACKAGE_PACKAGES := dpkg-dev file
 # The fuzzer is built with clang; libFuzzer and clang's sanitizer runtimes

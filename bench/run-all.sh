@@ -39,9 +39,10 @@ section "Drill timing, processor cost and a long wait (offscreen)" \
 section "Card step latency (offscreen)" env QT_QPA_PLATFORM=offscreen "$build/bench/step_latency" 3
 section "Start-up" "$here/startup.sh" "$build" 10
 section "Loading" "$build/bench/load_bench" 5
+section "Speech, and start-up with it off and on" "$here/speech.sh" "$build" 10
 
-# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:" or "load:".
-summary=$(grep -E '^(drill|wait|step|start-up|load): ' "$log")
+# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:", "load:" or "speech:".
+summary=$(grep -E '^(drill|wait|step|start-up|load|speech): ' "$log")
 say
 say "== All figures"
 say "$(printf '%-44s %12s   %-22s %s' figure value target verdict)"
