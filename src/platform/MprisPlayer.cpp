@@ -115,7 +115,7 @@ public slots:
     void OpenUri(const QString &) {}
 
 signals:
-    void Seeked(qlonglong position);
+    void Seeked(qlonglong);
 
 private:
     MprisPlayer *m_player;

@@ -30,6 +30,10 @@ class SpeechConnection : public QObject
 {
     Q_OBJECT
 public:
+    SpeechConnection()
+    {
+        connect(this, &SpeechConnection::notified, this, &SpeechConnection::messageDone, Qt::QueuedConnection);
+    }
     ~SpeechConnection() override { close(); }
 
     void say(quint64 utterance, const QString &text)
@@ -63,8 +67,11 @@ public:
     }
 
 signals:
-    void ended(quint64 utterance);
-    void failed(const QString &reason);
+    // Named without parameters: moc writes their definitions into this file.
+    void ended(quint64);
+    void failed(const QString &);
+    // From the library's own thread, queued to this object's.
+    void notified(size_t);
 
 private:
     bool open()
@@ -119,8 +126,7 @@ namespace {
 void onSpeechDone(size_t messageId, size_t, SPDNotificationType)
 {
     if (SpeechConnection *connection = openConnection.load())
-        QMetaObject::invokeMethod(
-            connection, [connection, messageId] { connection->messageDone(messageId); }, Qt::QueuedConnection);
+        emit connection->notified(messageId);
 }
 
 } // namespace
@@ -156,6 +162,8 @@ void SpeechDispatcherSpeaker::start()
     m_connection->moveToThread(m_thread);
     connect(m_connection, &SpeechConnection::ended, this, &SpeechDispatcherSpeaker::ended);
     connect(m_connection, &SpeechConnection::failed, this, &SpeechDispatcherSpeaker::failed);
+    connect(this, &SpeechDispatcherSpeaker::sayRequested, m_connection, &SpeechConnection::say);
+    connect(this, &SpeechDispatcherSpeaker::cancelRequested, m_connection, &SpeechConnection::cancel);
     m_thread->start();
 }
 
@@ -165,9 +173,7 @@ void SpeechDispatcherSpeaker::say(const QString &text)
         return;
     start();
     m_speaking = true;
-    const quint64 utterance = ++m_utterance;
-    QMetaObject::invokeMethod(m_connection,
-                              [connection = m_connection, utterance, text] { connection->say(utterance, text); });
+    emit sayRequested(++m_utterance, text);
 }
 
 void SpeechDispatcherSpeaker::cancel()
@@ -176,7 +182,7 @@ void SpeechDispatcherSpeaker::cancel()
         return;
     m_speaking = false;
     ++m_utterance; // a late end of the cancelled word changes nothing
-    QMetaObject::invokeMethod(m_connection, [connection = m_connection] { connection->cancel(); });
+    emit cancelRequested();
 }
 
 void SpeechDispatcherSpeaker::ended(quint64 utterance)

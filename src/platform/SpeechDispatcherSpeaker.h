@@ -29,6 +29,11 @@ public:
     bool isSpeaking() const override { return m_speaking; }
     QString unavailableReason() const override { return m_unavailable; }
 
+signals:
+    // To the connection's thread.
+    void sayRequested(quint64 utterance, const QString &text);
+    void cancelRequested();
+
 private:
     void start();
     void ended(quint64 utterance);

@@ -27,14 +27,19 @@ public:
         , m_task(std::move(task))
     {
         window.installEventFilter(this);
-        QTimer::singleShot(std::chrono::seconds(1), this, &AfterFirstFrame::run);
+        // Just after the paint, once the frame is out.
+        m_soon.setSingleShot(true);
+        connect(&m_soon, &QTimer::timeout, this, &AfterFirstFrame::run);
+        m_unpainted.setSingleShot(true);
+        connect(&m_unpainted, &QTimer::timeout, this, &AfterFirstFrame::run);
+        m_unpainted.start(std::chrono::seconds(1));
     }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(this, &AfterFirstFrame::run, Qt::QueuedConnection);
+            m_soon.start(0);
         return false;
     }
 
@@ -47,6 +52,8 @@ private:
     }
 
     std::function<void()> m_task;
+    QTimer m_soon;
+    QTimer m_unpainted;
 };
 
 } // namespace
