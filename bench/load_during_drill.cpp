@@ -13,28 +13,18 @@
 // after 500 ms, as a learner reading the message would close it.
 //   load_during_drill [ROUNDS] [-v]   (default 3; -v lists every wait)
 // Run it under Xvfb or with QT_QPA_PLATFORM=offscreen.
-#include "common/Arguments.h"
 #include "common/DrillRig.h"
-#include "common/Report.h"
-#include "common/Stats.h"
-#include "ui/FileList.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <utility>
-#include <vector>
 
 using namespace lexiwren::bench;
 using namespace Qt::StringLiterals;
 using std::chrono::milliseconds;
-using std::chrono::nanoseconds;
 
 namespace {
 
@@ -42,34 +32,23 @@ constexpr int Cards = 4;
 // Speed 0.5: prompts of 750 ms and answers of 500 ms. The click comes in the
 // second card's prompt, the drill's third wait.
 constexpr milliseconds PromptTime{750};
-constexpr int HeldWait = 3;
+constexpr size_t HeldWait = 3;
 constexpr milliseconds ReadingTime{500};
+constexpr milliseconds Tight{210}, End{2};
 
-nanoseconds now()
+struct Round
 {
-    return std::chrono::steady_clock::now().time_since_epoch();
-}
-
-double ms(nanoseconds t)
-{
-    return std::chrono::duration<double, std::milli>(t).count();
-}
-
-struct RoundFigures
-{
-    double heldWaitOvershootMs = -1; // the wait the click came in
-    double otherOvershootMaxMs = 0;
-    double clickMs = 0; // from the click to the load handler's return
-    bool boxOpenAfterDrill = false;
-    std::vector<double> overshootsMs;
+    double heldMs = -1;     // overshoot of the wait the click came in
+    double othersMaxMs = 0; // the worst of the drill's other waits
+    double clickMs = 0;     // from the click to the load handler's return
+    bool boxOpen = false;   // a message box was open at the drill's end
 };
 
-// Clicks the load button lead before the end of the drill's wait number heldWait.
-RoundFigures runRound(DrillRig &rig, milliseconds lead)
+// One drill with the load clicked lead before the end of its wait HeldWait.
+Round runRound(DrillRig &rig, const char *variant, int number, milliseconds lead, bool everyWait)
 {
-    lexiwren::Form1 &form = rig.form();
+    TimedForm &form = rig.form();
     nanoseconds clickedAt{}, returnedAt{};
-    int started = 0;
     QTimer click;
     click.setSingleShot(true);
     click.setTimerType(Qt::PreciseTimer);
@@ -79,65 +58,50 @@ RoundFigures runRound(DrillRig &rig, milliseconds lead)
         form.Command6->click();
         returnedAt = now();
     });
-    rig.log().onWaitStart = [&] {
-        if (++started == HeldWait)
+    form.onWaitStart = [&] {
+        if (form.waits.size() + 1 == HeldWait)
             click.start(PromptTime - lead);
     };
-    rig.runDrill();
+    const std::vector<TimedWait> waits = rig.runDrill();
+    form.onWaitStart = {};
 
-    RoundFigures figures;
-    figures.clickMs = ms(returnedAt - clickedAt);
-    for (const WaitRecord &wait : rig.log().waits()) {
-        const double overshoot = ms(wait.end - wait.start - wait.duration);
-        figures.overshootsMs.push_back(overshoot);
+    Round round;
+    round.clickMs = ms(returnedAt - clickedAt);
+    std::vector<double> overshoots;
+    for (const TimedWait &wait : waits) {
+        overshoots.push_back(ms(wait.end - wait.start - wait.duration));
         if (wait.start <= clickedAt && clickedAt <= wait.end)
-            figures.heldWaitOvershootMs = overshoot;
+            round.heldMs = overshoots.back();
         else
-            figures.otherOvershootMaxMs = std::max(figures.otherOvershootMaxMs, overshoot);
+            round.othersMaxMs = std::max(round.othersMaxMs, overshoots.back());
     }
     for (QMessageBox *box : form.findChildren<QMessageBox *>()) {
-        figures.boxOpenAfterDrill = figures.boxOpenAfterDrill || box->isVisible();
+        round.boxOpen = round.boxOpen || box->isVisible();
         box->close();
     }
     DrillRig::settle(milliseconds(100));
-    return figures;
-}
 
-void printRow(const char *variant, int number, const RoundFigures &f, bool everyWait)
-{
-    std::printf("%-24s %5d %14.3f %14.3f %10.3f %9s\n", variant, number, f.heldWaitOvershootMs, f.otherOvershootMaxMs,
-                f.clickMs, f.boxOpenAfterDrill ? "yes" : "no");
+    std::printf("%-26s %5d %14.3f %14.3f %10.3f %9s\n", variant, number, round.heldMs, round.othersMaxMs, round.clickMs,
+                round.boxOpen ? "yes" : "no");
     if (everyWait) {
         std::printf("           overshoots ms:");
-        for (double overshoot : f.overshootsMs)
+        for (double overshoot : overshoots)
             std::printf(" %.2f", overshoot);
         std::printf("\n");
     }
+    return round;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int loadDuringDrill(Arguments given)
 {
-    QApplication app(argc, argv);
-    const Arguments given = arguments(3);
-
     DrillRig rig(Cards);
     if (!rig.ready())
         return 1;
     rig.setDrillOptions(u"0.5"_s);
-    lexiwren::Form1 &form = rig.form();
     // The rig's folder is the working one; its cards.txt stays loaded.
-    QFile bad(u"short.txt"_s);
-    if (!bad.open(QIODevice::WriteOnly) || bad.write("a b c\r\n") != 7)
+    if (!writeDeckFile(u"short.txt"_s, {u"a b c"_s}) || !rig.selectFile(u"short.txt"_s))
         return 1;
-    bad.close();
-    form.File1->refresh();
-    const QList<QListWidgetItem *> found = form.File1->findItems(u"short.txt"_s, Qt::MatchExactly);
-    if (found.isEmpty())
-        return 1;
-    form.File1->setCurrentItem(found.first());
-
+    TimedForm &form = rig.form();
     const auto blockingBox = [&form](const QString &message) {
         QMessageBox box(QMessageBox::Warning, u"問題読込"_s, message, QMessageBox::Ok, &form);
         QTimer::singleShot(ReadingTime, &box, &QMessageBox::accept);
@@ -146,45 +110,47 @@ int main(int argc, char *argv[])
 
     std::printf(
         "Failed load during a drill: %d cards, answers on, sound off, speed 0.5 (prompt 750 ms, answer 500 ms);\n"
-        "the load is clicked in the second card's prompt, 210 ms or 2 ms before its end; platform %s\n\n",
-        Cards, qPrintable(QApplication::platformName()));
-    std::printf("%-24s %5s %14s %14s %10s %9s\n", "box, click before end", "round", "held wait", "other waits",
+        "the load is clicked in the second card's prompt, 210 ms or 2 ms before its end\n\n",
+        Cards);
+    std::printf("%-26s %5s %14s %14s %10s %9s\n", "box, click before end", "round", "held wait", "other waits",
                 "handler", "box open");
-    std::printf("%-24s %5s %14s %14s %10s %9s\n", "", "", "overshoot ms", "max ms", "ms", "after");
-
-    const auto measure = [&](const char *variant, int number, milliseconds lead) {
-        const RoundFigures figures = runRound(rig, lead);
-        printRow(variant, number, figures, given.verbose);
-        return figures;
-    };
-    constexpr milliseconds Tight{210}, End{2};
+    std::printf("%-26s %5s %14s %14s %10s %9s\n", "", "", "overshoot ms", "max ms", "ms", "after");
 
     // The process's first message box is the slowest: nothing of it is made yet.
     form.setErrorReporter({});
-    const RoundFigures cold = measure("window, 210 ms, first box", 0, Tight);
+    const Round cold = runRound(rig, "window, 210 ms, first box", 0, Tight, given.verbose);
     std::vector<double> tight, end, others, blocking;
-    int notOpen = cold.boxOpenAfterDrill ? 0 : 1;
-    for (int number = 1; number <= given.rounds; ++number) {
+    int notOpen = !cold.boxOpen;
+    for (int number = 1; number <= given.count; ++number) {
         form.setErrorReporter({});
-        for (const auto &[lead, figures] : {std::pair{Tight, &tight}, std::pair{End, &end}}) {
-            const RoundFigures opened = measure(lead == Tight ? "window, 210 ms" : "window, 2 ms", number, lead);
-            figures->push_back(opened.heldWaitOvershootMs);
-            others.push_back(opened.otherOvershootMaxMs);
-            notOpen += opened.boxOpenAfterDrill ? 0 : 1;
+        for (const milliseconds lead : {Tight, End}) {
+            const Round round = runRound(rig, lead == Tight ? "window, 210 ms" : "window, 2 ms", number, lead,
+                                         given.verbose);
+            (lead == Tight ? tight : end).push_back(round.heldMs);
+            others.push_back(round.othersMaxMs);
+            notOpen += !round.boxOpen;
         }
         form.setErrorReporter(blockingBox);
-        blocking.push_back(measure("exec(), 210 ms", number, Tight).heldWaitOvershootMs);
+        blocking.push_back(runRound(rig, "exec(), 210 ms", number, Tight, given.verbose).heldMs);
     }
 
+    // A held wait of -1 ms is a click that came in no wait at all.
+    const auto late = [](const char *figure, const std::vector<double> &held) {
+        printFigure(figure, withUnit(maximum(held), "ms"), "<= 20 ms", minimum(held) >= 0 && maximum(held) <= 20.0);
+    };
     printTargetHeader();
-    printTarget("drill: next card late, box made at once", maximum(tight), "ms", "<= 20 ms",
-                minimum(tight) >= 0 && maximum(tight) <= 20.0);
-    printTarget("drill: the same, first box of the process", cold.heldWaitOvershootMs, "ms", "<= 20 ms",
-                cold.heldWaitOvershootMs >= 0 && cold.heldWaitOvershootMs <= 20.0);
-    printTarget("drill: next card late, message held", maximum(end), "ms", "<= 20 ms",
-                minimum(end) >= 0 && maximum(end) <= 20.0);
-    printReference("drill: other waits' overshoot, worst", maximum(others), "ms", "the same drills");
-    printCountTarget("drill: messages not open at the drill's end", notOpen, "0", notOpen == 0);
-    printReference("drill: box run by exec(), median", median(blocking), "ms", "about 290 ms");
+    late("drill: next card late, box made at once", tight);
+    late("drill: the same, first box of the process", {cold.heldMs});
+    late("drill: next card late, message held", end);
+    printReference("drill: other waits' overshoot, worst", withUnit(maximum(others), "ms"), "the same drills");
+    printFigure("drill: messages not open at the drill's end", QString::number(notOpen), "0", notOpen == 0);
+    printReference("drill: box run by exec(), median", withUnit(median(blocking), "ms"), "about 290 ms");
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return windowBenchmark(argc, argv, 3, loadDuringDrill);
 }

@@ -49,10 +49,7 @@ DrillRig::DrillRig(int cards)
     QDir::setCurrent(m_folder.path());
     m_form = std::make_unique<TimedForm>(Platform{m_clock, m_pump, m_beeper, m_random, m_end});
     m_form->setErrorReporter([](const QString &message) { std::fprintf(stderr, "load: %s\n", qPrintable(message)); });
-    m_form->File1->refresh();
-    const QList<QListWidgetItem *> found = m_form->File1->findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty())
-        m_form->File1->setCurrentItem(found.first());
+    selectFile(name);
     m_form->Command6_Click();
     if (m_form->CardCount != cards || !m_form->Command1->isEnabled()) {
         std::fprintf(stderr, "the window loaded %d cards instead of %d\n", m_form->CardCount, cards);
@@ -67,6 +64,15 @@ DrillRig::~DrillRig()
 {
     m_form.reset();
     QDir::setCurrent(m_previousFolder);
+}
+
+bool DrillRig::selectFile(const QString &name)
+{
+    m_form->File1->refresh();
+    const QList<QListWidgetItem *> found = m_form->File1->findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty())
+        m_form->File1->setCurrentItem(found.first());
+    return !found.isEmpty();
 }
 
 void DrillRig::setDrillOptions(const QString &speed)

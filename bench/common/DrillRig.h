@@ -67,6 +67,9 @@ public:
     TimedForm &form() { return *m_form; }
     void useSpinningPump(bool spinning) { m_pump.spinning = spinning; }
 
+    // Selects a file of the rig's folder, which is the working one, in the
+    // file list; false when the list does not show it.
+    bool selectFile(const QString &name);
     // Answers on, sound off, and the given speed.
     void setDrillOptions(const QString &speed);
     // The English-first drill in file order, as a click on its button runs
