@@ -16,12 +16,8 @@
 #include "platform/SpeechDispatcherSpeaker.h"
 #include "ui/CardLabel.h"
 #include "ui/Extras.h"
-#include "ui/FileList.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QSettings>
@@ -100,40 +96,23 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "run it through bench/speech.sh, which starts the recording speech service\n");
             return 2;
         }
-        QTemporaryDir folder;
+        QTemporaryDir settings;
         // The speech switch below is the benchmark's, not the learner's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         const QStringList cards = sampleCardLines(given.count);
-        if (!writeDeckFile(folder.filePath(u"cards.txt"_s), cards))
+        SpeechDispatcherSpeaker speaker; // outlives the window
+        DrillRig rig(given.count);
+        if (!rig.ready())
             return 1;
-        const QString previousFolder = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-
-        SteadyClock clock;
-        QtEventPump pump;
-        FakeBeeper beeper;
-        MersenneRandom random;
-        FakeProgramEnd end;
-        SpeechDispatcherSpeaker speaker;
-        Form1 form(Platform{clock, pump, beeper, random, end});
+        TimedForm &form = rig.form();
         form.setSpeaker(&speaker);
         form.extras().speechAction()->setChecked(true);
-        form.File1->refresh();
-        form.File1->setCurrentRow(0);
-        form.Command6_Click();
-        form.Check1->setChecked(true);
-        form.Check2->setChecked(true);
-        form.Combo1->setEditText(u"0.3"_s);
+        rig.setDrillOptions(u"0.3"_s);
         PaintTimes words(form.Label2);
         PaintTimes meanings(form.Label7);
-        form.show();
-        DrillRig::settle(std::chrono::milliseconds(300));
-        words.shown.clear();
-        meanings.shown.clear();
 
-        form.Command1_Click();
+        rig.runDrill();
         DrillRig::settle(std::chrono::milliseconds(300));
-        QDir::setCurrent(previousFolder);
 
         const std::vector<Record> records = readRecord(recordPath);
         std::vector<double> toService, toCardTime;

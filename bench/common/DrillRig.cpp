@@ -26,7 +26,7 @@ bool TimedForm::pause(qint32 durationMs)
     if (onWaitStart)
         onWaitStart();
     const nanoseconds start = now();
-    const bool going = Pause(durationMs);
+    const bool going = Form1::pause(durationMs);
     waits.push_back({start, std::chrono::milliseconds(durationMs), now()});
     return going;
 }

@@ -22,13 +22,14 @@ namespace lexiwren::bench {
 
 struct TimedWait
 {
-    nanoseconds start{};    // when Pause was called
+    nanoseconds start{};    // when the view's pause was called
     nanoseconds duration{}; // what it was asked for
     nanoseconds end{};      // when it returned
 };
 
 // A drill reaches Form1::Pause through the view's pause; this window times
-// that call and changes nothing else.
+// that call and changes nothing else. With speech off, as the drill
+// benchmarks leave it, the view's pause is Pause itself.
 class TimedForm final : public Form1
 {
 public:

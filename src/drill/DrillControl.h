@@ -22,6 +22,10 @@ public:
     enum class State { Stopped, Playing, Paused };
     Q_ENUM(State)
 
+    // How long a paused wait sleeps in the pump when no event wakes it first;
+    // a key press, a click or a media-control call wakes it at once.
+    static constexpr std::chrono::nanoseconds PausedSleep = std::chrono::hours(1);
+
     explicit DrillControl(Clock &clock, QObject *parent = nullptr);
 
     State state() const;

@@ -14,14 +14,6 @@
 
 namespace lexiwren {
 
-namespace {
-
-// How long a paused wait sleeps in the pump when no event wakes it first; a
-// key press, a click or a media-control call wakes it at once.
-constexpr std::chrono::nanoseconds PausedSleep = std::chrono::hours(1);
-
-} // namespace
-
 PacedWait::PacedWait(Clock &clock, EventPump &pump, ProgramEnd &end, DrillControl *control)
     : m_clock(clock)
     , m_pump(pump)
@@ -64,7 +56,7 @@ bool PacedWait::pause(qint32 durationMs)
         now = m_clock.now();
         // Sleeping in the pump until an event or the deadline keeps the
         // processor idle during a long pause.
-        m_pump.processEvents(paused ? PausedSleep : std::max(nanoseconds::zero(), deadline - now));
+        m_pump.processEvents(paused ? DrillControl::PausedSleep : std::max(nanoseconds::zero(), deadline - now));
         if (m_end.isEnding())
             return false;
     }

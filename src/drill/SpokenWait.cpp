@@ -13,13 +13,6 @@
 
 namespace lexiwren {
 
-namespace {
-
-// A paused word waits for the learner; any event wakes the pump at once.
-constexpr std::chrono::nanoseconds PausedSleep = std::chrono::hours(1);
-
-} // namespace
-
 SpokenWait::SpokenWait(Clock &clock, EventPump &pump, ProgramEnd &end, DrillControl &control, Speaker &speaker)
     : m_clock(clock)
     , m_pump(pump)
@@ -52,7 +45,7 @@ SpokenWait::Outcome SpokenWait::sayAndWait(const QString &word)
                 m_speaker.cancel();
                 toSay = true;
             }
-            m_pump.processEvents(PausedSleep);
+            m_pump.processEvents(DrillControl::PausedSleep);
             now = m_clock.now();
             continue;
         }

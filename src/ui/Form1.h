@@ -111,6 +111,9 @@ signals:
     void shownCardChanged();
 
 protected:
+    // DrillView's wait for a shown step: the word said first when speech is
+    // on, then Pause. Open to subclasses so that a benchmark can time it.
+    bool pause(qint32 durationMs) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -150,7 +153,6 @@ private:
     bool isChecked(Option option) const override;
     QString speedText() const override;
     void beep() override;
-    bool pause(qint32 durationMs) override;
     void cardShown(qint16 number, const Card &row) override;
     void wordShown(const QString &word) override;
 
