@@ -21,12 +21,12 @@ using namespace Qt::StringLiterals;
 
 namespace lexiwren::bench {
 
-bool TimedForm::pause(qint32 durationMs)
+bool TimedForm::hold(qint32 durationMs)
 {
     if (onWaitStart)
         onWaitStart();
     const nanoseconds start = now();
-    const bool going = Form1::pause(durationMs);
+    const bool going = Form1::hold(durationMs);
     waits.push_back({start, std::chrono::milliseconds(durationMs), now()});
     return going;
 }

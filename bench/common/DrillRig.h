@@ -22,14 +22,14 @@ namespace lexiwren::bench {
 
 struct TimedWait
 {
-    nanoseconds start{};    // when the view's pause was called
+    nanoseconds start{};    // when the view's hold was called
     nanoseconds duration{}; // what it was asked for
     nanoseconds end{};      // when it returned
 };
 
-// A drill reaches Form1::Pause through the view's pause; this window times
-// that call and changes nothing else. With speech off, as the drill
-// benchmarks leave it, the view's pause is Pause itself.
+// A drill reaches Form1::Pause through the view's hold, the card's own time;
+// this window times that call and changes nothing else. With speech on, the
+// word is said before it, outside the timed call.
 class TimedForm final : public Form1
 {
 public:
@@ -40,7 +40,7 @@ public:
     std::function<void()> onWaitStart;
 
 private:
-    bool pause(qint32 durationMs) override;
+    bool hold(qint32 durationMs) override;
 };
 
 // The window's pump: the program's own, which sleeps until the deadline or

@@ -57,7 +57,10 @@ void CardSequence::epilogue()
 bool CardSequence::showCard(Prompt prompt, const CardTable &rows, const qint16 &cardCount, const qint16 &cardIndex)
 {
     drawHeader(static_cast<qint16>(cardIndex + 1), cardCount);
-    m_view.cardShown(static_cast<qint16>(cardIndex + 1), rowAt(rows, cardIndex));
+    m_card.number = static_cast<qint16>(cardIndex + 1);
+    m_card.lap = m_lap;
+    m_card.prompt = prompt;
+    tellPhase(CardPhase::Header, rowAt(rows, cardIndex));
     beepUnlessSilenced();
 
     // The row is looked up again after each wait: a drill started inside the
@@ -70,7 +73,8 @@ bool CardSequence::showCard(Prompt prompt, const CardTable &rows, const qint16 &
         m_view.setWordColorToBlack();
         showMeaningOnly(rowAt(rows, cardIndex));
     }
-    if (!pauseFor(PromptBaseMs))
+    tellPhase(CardPhase::Prompt, rowAt(rows, cardIndex));
+    if (!holdFor(PromptBaseMs))
         return false;
 
     if (!m_view.isChecked(Option::AnswersOn))
@@ -80,7 +84,15 @@ bool CardSequence::showCard(Prompt prompt, const CardTable &rows, const qint16 &
         showMeaningOnly(rowAt(rows, cardIndex));
     else
         showWord(rowAt(rows, cardIndex));
-    return pauseFor(AnswerBaseMs);
+    tellPhase(CardPhase::Answer, rowAt(rows, cardIndex));
+    return holdFor(AnswerBaseMs);
+}
+
+void CardSequence::tellPhase(CardPhase phase, const Card &row)
+{
+    m_card.phase = phase;
+    m_card.row = row;
+    m_view.phaseShown(m_card);
 }
 
 void CardSequence::drawHeader(qint16 cardNumber, qint16 cardCount)
@@ -113,7 +125,6 @@ void CardSequence::showWord(const Card &row)
     m_view.setWordText(row[EnglishField]);
     if (m_view.isChecked(Option::ReadingOn))
         ShowReading(m_view, row);
-    m_view.wordShown(row[EnglishField]);
 }
 
 // Clears the reading and lifts the word off the meaning underneath.
@@ -125,10 +136,10 @@ void CardSequence::showMeaningOnly(const Card &row)
     m_view.setMeaningText(row[MeaningField]);
 }
 
-bool CardSequence::pauseFor(double baseMs)
+bool CardSequence::holdFor(double baseMs)
 {
     // The speed is read afresh before every wait, so a change applies at once.
-    return m_view.pause(durationMs(numericValue(m_view.speedText()), baseMs));
+    return m_view.hold(durationMs(numericValue(m_view.speedText()), baseMs));
 }
 
 } // namespace lexiwren

@@ -10,8 +10,6 @@
 
 namespace lexiwren {
 
-enum class Prompt { English, Meaning };
-
 class CardSequence
 {
 public:
@@ -31,14 +29,16 @@ public:
 
 private:
     bool showCard(Prompt prompt, const CardTable &rows, const qint16 &cardCount, const qint16 &cardIndex);
+    void tellPhase(CardPhase phase, const Card &row);
     void drawHeader(qint16 cardNumber, qint16 cardCount);
     void beepUnlessSilenced();
     void showWord(const Card &row);
     void showMeaningOnly(const Card &row);
-    bool pauseFor(double baseMs);
+    bool holdFor(double baseMs);
 
     DrillView &m_view;
     int m_lap = 1;
+    CardInView m_card;
 };
 
 } // namespace lexiwren

@@ -9,11 +9,39 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace lexiwren {
 
 enum class Option { AnswersOn, SoundOff, ReadingOn }; // Check1, Check2, Check3
+
+enum class Prompt { English, Meaning };
+// How far a card has come: its header is up, then its prompt, then its answer.
+enum class CardPhase { Header, Prompt, Answer };
+
+// The card a drill has on screen, and how much of it shows.
+struct CardInView
+{
+    qint16 number = 0; // from 1; 0 before the first card
+    int lap = 1;
+    Prompt prompt = Prompt::English;
+    CardPhase phase = CardPhase::Header;
+    Card row;
+
+    // The card's texts on screen: the prompt alone until the answer is up,
+    // then the English word and the meaning; none while only the header is.
+    QStringList shownTexts() const;
+    // True while the English word is up: with the prompt of an English-first
+    // drill, with the answer of a meaning-first one.
+    bool showsWord() const;
+};
+
+// Why the words are not heard.
+enum class SpeechTrouble {
+    Unreachable,   // the speech service cannot be reached
+    WordsNeverEnd, // every word runs to the cap: the service has no sound output
+};
 
 // Where the reading's characters stand, in pixels of the drawing area.
 struct ReadingGeometry
@@ -55,20 +83,16 @@ public:
     virtual QString speedText() const = 0; // Combo1
 
     virtual void beep() = 0;
-    // Holds the screen for durationMs; false once the program is ending or
-    // the learner has stopped the drill.
-    virtual bool pause(qint32 durationMs) = 0;
+    // Holds the screen for durationMs, the card's own time; false once the
+    // program is ending or the learner has stopped the drill.
+    virtual bool hold(qint32 durationMs) = 0;
 
-    // A card's header is up: its number from 1 and its row. Nothing on screen
-    // depends on it; the desktop's media controls show the card from it.
-    virtual void cardShown(qint16 number, const Card &row)
-    {
-        Q_UNUSED(number);
-        Q_UNUSED(row);
-    }
-    // The English word is on screen (with its reading, if that is on), and
-    // the wait that holds it comes next. For speech; the screen is done.
-    virtual void wordShown(const QString &word) { Q_UNUSED(word); }
+    // A card's header is up, then its prompt, then its answer, each with the
+    // wait that holds it still to come. Nothing on screen depends on them;
+    // speech and the desktop's media controls follow the card by them.
+    virtual void phaseShown(const CardInView &card) { Q_UNUSED(card); }
+    // Told once a run for each kind; the drill goes on without the words.
+    virtual void speechTrouble(SpeechTrouble trouble) { Q_UNUSED(trouble); }
 };
 
 } // namespace lexiwren

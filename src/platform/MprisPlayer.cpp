@@ -164,14 +164,20 @@ void MprisPlayer::setStatus(Status status)
     if (status == m_status)
         return;
     m_status = status;
-    notifyPlayerChanged({QStringLiteral("PlaybackStatus"), QStringLiteral("CanGoNext"), QStringLiteral("CanPlay"),
-                         QStringLiteral("CanPause")});
+    if (!m_registered)
+        return;
+    const PlayerAdaptor &player = *findChild<PlayerAdaptor *>();
+    notifyPlayerChanged({{QStringLiteral("PlaybackStatus"), player.playbackStatus()},
+                         {QStringLiteral("CanGoNext"), player.isRunning()},
+                         {QStringLiteral("CanPlay"), player.isRunning()},
+                         {QStringLiteral("CanPause"), player.isRunning()}});
 }
 
 void MprisPlayer::setTrack(const Track &track)
 {
     m_track = track;
-    notifyPlayerChanged({QStringLiteral("Metadata")});
+    if (m_registered)
+        notifyPlayerChanged({{QStringLiteral("Metadata"), findChild<PlayerAdaptor *>()->metadata()}});
 }
 
 QVariantMap MprisPlayer::metadata() const
@@ -179,24 +185,21 @@ QVariantMap MprisPlayer::metadata() const
     if (m_track.number <= 0)
         return {{QStringLiteral("mpris:trackid"),
                  QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
-    return {
+    QVariantMap data{
         {QStringLiteral("mpris:trackid"),
          QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/lexiwren/Lexiwren/card/%1").arg(m_track.number)))},
         {QStringLiteral("xesam:trackNumber"), int(m_track.number)},
         {QStringLiteral("xesam:title"), m_track.title},
-        {QStringLiteral("xesam:artist"), QStringList{m_track.artist}},
     };
+    if (!m_track.artist.isEmpty())
+        data.insert(QStringLiteral("xesam:artist"), QStringList{m_track.artist});
+    return data;
 }
 
-// Media panels follow the player by this signal rather than by asking.
-void MprisPlayer::notifyPlayerChanged(const QStringList &names)
+// Media panels follow the player by this signal rather than by asking. The
+// values come from the adaptor's own getters, as a Get would answer.
+void MprisPlayer::notifyPlayerChanged(const QVariantMap &changed)
 {
-    if (!m_registered)
-        return;
-    const PlayerAdaptor *player = findChild<PlayerAdaptor *>();
-    QVariantMap changed;
-    for (const QString &name : names)
-        changed.insert(name, player->property(name.toLatin1().constData()));
     QDBusMessage signal = QDBusMessage::createSignal(QLatin1StringView(ObjectPath),
                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
                                                      QStringLiteral("PropertiesChanged"));

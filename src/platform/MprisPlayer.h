@@ -23,7 +23,7 @@ public:
     {
         qint16 number = 0; // 0: no card yet
         QString title;
-        QString artist;
+        QString artist; // none when empty
     };
 
     static constexpr const char *ObjectPath = "/org/mpris/MediaPlayer2";
@@ -39,7 +39,6 @@ public:
 
     Status status() const { return m_status; }
     void setStatus(Status status);
-    const Track &track() const { return m_track; }
     void setTrack(const Track &track);
 
 signals:
@@ -52,7 +51,7 @@ signals:
     void quitRequested();
 
 private:
-    void notifyPlayerChanged(const QStringList &names);
+    void notifyPlayerChanged(const QVariantMap &changed);
     QVariantMap metadata() const;
     friend class PlayerAdaptor;
 

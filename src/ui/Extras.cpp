@@ -21,10 +21,13 @@ Extras::Extras(QWidget *window, DrillControl &control)
     m_menu->setObjectName(QStringLiteral("ExtrasMenu"));
     m_menu->setFont(makeFont(FontFace::Gothic, 12.0));
     // The first key of each is the one the menu shows; the media keys of a
-    // keyboard or headset do the same while the window has the focus.
+    // keyboard or headset do the same while the window has the focus. A
+    // Pause key only pauses and a Play key only resumes, as the desktop's
+    // media controls do.
     m_pause = addKeyAction(QStringLiteral("一時停止 / 再開"),
-                           {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_MediaTogglePlayPause),
-                            QKeySequence(Qt::Key_MediaPlay), QKeySequence(Qt::Key_MediaPause)});
+                           {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_MediaTogglePlayPause)});
+    m_pauseOnly = addWindowKey(QKeySequence(Qt::Key_MediaPause));
+    m_resumeOnly = addWindowKey(QKeySequence(Qt::Key_MediaPlay));
     m_next = addKeyAction(QStringLiteral("次へ"), {QKeySequence(Qt::Key_N), QKeySequence(Qt::Key_MediaNext)});
     m_stop = addKeyAction(QStringLiteral("停止"), {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_MediaStop)});
     m_menu->addSeparator();
@@ -32,6 +35,8 @@ Extras::Extras(QWidget *window, DrillControl &control)
     m_speech = addSwitch(QStringLiteral("英単語を読み上げる"), QStringLiteral("extras/speech"));
 
     connect(m_pause, &QAction::triggered, &m_control, &DrillControl::togglePause);
+    connect(m_pauseOnly, &QAction::triggered, &m_control, &DrillControl::pause);
+    connect(m_resumeOnly, &QAction::triggered, &m_control, &DrillControl::resume);
     connect(m_next, &QAction::triggered, &m_control, &DrillControl::next);
     connect(m_stop, &QAction::triggered, &m_control, &DrillControl::stop);
     connect(&m_control, &DrillControl::stateChanged, this, &Extras::followDrillState);
@@ -68,6 +73,16 @@ QAction *Extras::addKeyAction(const QString &text, const QList<QKeySequence> &ke
     return action;
 }
 
+// A key of the window alone: the menu already offers what it does.
+QAction *Extras::addWindowKey(const QKeySequence &key)
+{
+    auto *action = new QAction(this);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(action);
+    return action;
+}
+
 QAction *Extras::addSwitch(const QString &text, const QString &key)
 {
     auto *action = m_menu->addAction(text);
@@ -82,7 +97,7 @@ QAction *Extras::addSwitch(const QString &text, const QString &key)
 void Extras::followDrillState()
 {
     const bool running = m_control.isRunning();
-    for (QAction *action : {m_pause, m_next, m_stop})
+    for (QAction *action : {m_pause, m_pauseOnly, m_resumeOnly, m_next, m_stop})
         action->setEnabled(running);
 }
 

@@ -33,15 +33,13 @@ public:
     bool laps() const;
     bool speech() const;
 
-    QMenu *menu() const { return m_menu; }
     QAction *pauseAction() const { return m_pause; }
-    QAction *nextAction() const { return m_next; }
-    QAction *stopAction() const { return m_stop; }
     QAction *lapsAction() const { return m_laps; }
     QAction *speechAction() const { return m_speech; }
 
 private:
     QAction *addKeyAction(const QString &text, const QList<QKeySequence> &keys);
+    QAction *addWindowKey(const QKeySequence &key);
     QAction *addSwitch(const QString &text, const QString &key);
     void followDrillState();
 
@@ -50,6 +48,8 @@ private:
     QSettings m_settings;
     QMenu *m_menu;
     QAction *m_pause;
+    QAction *m_pauseOnly;
+    QAction *m_resumeOnly;
     QAction *m_next;
     QAction *m_stop;
     QAction *m_laps;

@@ -16,15 +16,15 @@
 #include "deck/QuestionFile.h"
 #include "deck/Shuffle.h"
 #include "drill/ShowReading.h"
-#include "drill/SpokenWait.h"
-#include "platform/Speaker.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTime>
@@ -36,6 +36,7 @@ Form1::Form1(Platform platform, QWidget *parent)
     , m_platform(platform)
     , m_control(platform.clock)
     , m_wait(platform.clock, platform.pump, platform.end, &m_control)
+    , m_runner(*this, platform, m_control, {Deck, ShuffledDeck, CardCount, CardIndex, FieldIndex})
     , m_loadMessage(*this, platform.end)
 {
     setupWindow();
@@ -115,62 +116,48 @@ void Form1::setupFocusOrder()
 
 void Form1::setSpeaker(Speaker *speaker)
 {
-    m_speaker = speaker;
+    m_runner.setSpeaker(speaker);
 }
 
-bool Form1::speechOn() const
+// Once a run for each kind, and never as a modal box: a drill goes on
+// without speech. It opens below the card area, which it would otherwise
+// cover, meaning and all.
+void Form1::reportSpeechTrouble(SpeechTrouble trouble)
 {
-    return m_speaker && m_extras->speech();
-}
-
-// A word is never heard over the next step.
-void Form1::cancelSpeech()
-{
-    if (speechOn())
-        m_speaker->cancel();
-}
-
-// Once a run, and never as a modal box: a drill goes on without speech.
-void Form1::reportSpeechTrouble()
-{
-    if (m_speechTroubleShown || m_speaker->unavailableReason().isEmpty())
-        return;
-    m_speechTroubleShown = true;
-    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("英単語の読み上げ"),
-                                   QStringLiteral("音声合成サービス（speech-dispatcher）に接続できないため、"
-                                                  "英単語を読み上げられません。ドリルは音声なしで続きます。\n\n"
-                                                  "読み上げを使うには、次のパッケージを入れてください：\n"
-                                                  "sudo apt install speech-dispatcher speech-dispatcher-espeak-ng"),
-                                   QMessageBox::Ok, this);
+    const QString text = trouble == SpeechTrouble::Unreachable
+                             ? QStringLiteral("音声合成サービス（speech-dispatcher）に接続できないため、"
+                                              "英単語を読み上げられません。ドリルは音声なしで続きます。\n\n"
+                                              "読み上げを使うには、次のパッケージを入れてください：\n"
+                                              "sudo apt install speech-dispatcher speech-dispatcher-espeak-ng")
+                             : QStringLiteral("英単語の読み上げが終わらないため、この実行中は読み上げをやめ、"
+                                              "ドリルは音声なしで続きます。\n\n"
+                                              "音声の出力先がないようです。サウンドサーバー（PipeWire または "
+                                              "PulseAudio）が動いているか、音が出るかを確かめてください。");
+    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("英単語の読み上げ"), text, QMessageBox::Ok,
+                                   this);
     notice->setObjectName(QStringLiteral("SpeechNotice"));
     notice->setTextFormat(Qt::PlainText);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     notice->setWindowModality(Qt::NonModal);
     notice->show();
+    // Its size is known once shown.
+    const QRect cardArea(Picture1->mapToGlobal(QPoint(0, 0)), Picture1->size());
+    notice->move(cardArea.center().x() - notice->width() / 2, cardArea.bottom() + 1);
+    announce(notice, text);
 }
 
 void Form1::setupExtras()
 {
     m_extras = new Extras(this, m_control);
-    connect(m_extras->speechAction(), &QAction::toggled, this, [this](bool on) {
-        if (!on && m_speaker)
-            m_speaker->cancel();
-    });
-    // The speed box's line edit keeps its own menu; its arrow offers none.
-    Combo1->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_runner.setLapsOn(m_extras->laps());
+    connect(m_extras->lapsAction(), &QAction::toggled, this, [this](bool on) { m_runner.setLapsOn(on); });
+    m_runner.setSpeechOn(m_extras->speech());
+    connect(m_extras->speechAction(), &QAction::toggled, this, [this](bool on) { m_runner.setSpeechOn(on); });
 
-    // Drawn in the header's free stretch, clear of the number, the total and
-    // the card's labels, and only while paused.
-    m_pauseMark = new QLabel(QStringLiteral("一時停止"), Picture1);
-    m_pauseMark->setObjectName(QStringLiteral("PauseMark"));
-    m_pauseMark->setTextFormat(Qt::PlainText);
-    m_pauseMark->setFont(makeFont(FontFace::Gothic, 24.0));
-    QPalette red = m_pauseMark->palette();
-    red.setColor(QPalette::WindowText, AccentLineColor);
-    m_pauseMark->setPalette(red);
-    m_pauseMark->move(PauseMarkX, PauseMarkY);
-    m_pauseMark->adjustSize();
-    m_pauseMark->setAccessibleName(m_pauseMark->text());
+    // The speed box's text keeps its own edit menu; a right click on its
+    // arrow, which would open that menu too, opens none.
+    Combo1->installEventFilter(this);
+
     m_pauseMark->hide();
     connect(&m_control, &DrillControl::stateChanged, this,
             [this](DrillControl::State state) { showPauseMark(state == DrillControl::State::Paused); });
@@ -195,7 +182,7 @@ void Form1::Form_Load()
 
 void Form1::Command1_Click()
 {
-    runDrill(Prompt::English, Order::File);
+    m_runner.run(Prompt::English, Order::File);
 }
 
 void Form1::Command2_Click()
@@ -205,17 +192,17 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    runDrill(Prompt::Meaning, Order::File);
+    m_runner.run(Prompt::Meaning, Order::File);
 }
 
 void Form1::Command4_Click()
 {
-    runDrill(Prompt::English, Order::Shuffled);
+    m_runner.run(Prompt::English, Order::Shuffled);
 }
 
 void Form1::Command5_Click()
 {
-    runDrill(Prompt::Meaning, Order::Shuffled);
+    m_runner.run(Prompt::Meaning, Order::Shuffled);
 }
 
 void Form1::Command6_Click()
@@ -251,7 +238,7 @@ void Form1::Command6_Click()
 bool Form1::Pause(qint32 durationMs)
 {
     m_loadMessage.waitStarting(durationMs);
-    const bool going = m_wait.pause(durationMs);
+    const bool going = m_wait.wait(durationMs);
     m_loadMessage.waitEnded();
     return going;
 }
@@ -262,10 +249,24 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-// A right click anywhere but in the speed box's text opens the extras.
+// A right click anywhere but in the speed box's text opens the extras; its
+// line edit answers with its own menu first.
 void Form1::contextMenuEvent(QContextMenuEvent *event)
 {
     m_extras->popup(event->globalPos());
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Combo1 && event->type() == QEvent::ContextMenu) {
+        const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (menuEvent->reason() == QContextMenuEvent::Mouse
+            && !Combo1->lineEdit()->geometry().contains(menuEvent->pos())) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The Menu key and Shift+F10 open the extras under the focused control; the
@@ -280,40 +281,6 @@ void Form1::keyPressEvent(QKeyEvent *event)
     }
     const QWidget *focused = focusWidget() ? focusWidget() : this;
     m_extras->popup(focused->mapToGlobal(focused->rect().center()));
-}
-
-void Form1::runDrill(Prompt prompt, Order order)
-{
-    if (m_platform.end.isEnding())
-        return;
-    const int drillNumber = m_control.drillStarted();
-    cancelSpeech();
-    m_wordToSay.clear();
-    CardSequence sequence(*this);
-    sequence.prologue();
-    // With laps on, the drill starts again at its first card until it is
-    // stopped or another drill starts inside it.
-    for (int lap = 1;; ++lap) {
-        if (order == Order::Shuffled) {
-            copyRows(Deck, ShuffledDeck, CardCount, CardIndex, FieldIndex);
-            shuffleRows(ShuffledDeck, CardCount, m_platform.random, CardIndex, FieldIndex);
-        }
-        sequence.setLap(lap);
-        if (!sequence.cardLoop(prompt, order == Order::Shuffled ? ShuffledDeck : Deck, CardCount, CardIndex))
-            break;
-        if (!m_extras->laps() || CardCount == 0)
-            break;
-        // At speed 0 no wait lets an event in; between laps they get their
-        // turn, so a lapping drill can still be stopped.
-        m_platform.pump.processEvents(std::chrono::nanoseconds::zero());
-        if (m_platform.end.isEnding() || m_control.isStopping() || !m_control.isLatest(drillNumber))
-            break;
-    }
-    m_control.drillEnded();
-    // A stopped drill ends as one that ran out; an ending program takes no
-    // further step at all.
-    if (!m_platform.end.isEnding())
-        sequence.epilogue();
 }
 
 // Once a file is loaded, the start buttons stay enabled for good.
@@ -440,39 +407,20 @@ void Form1::beep()
     m_platform.beeper.beep();
 }
 
-// With speech on, a shown word is said first and the card's own time starts
-// once it has been heard.
-bool Form1::pause(qint32 durationMs)
+bool Form1::hold(qint32 durationMs)
 {
-    if (!m_wordToSay.isEmpty()) {
-        const QString word = std::exchange(m_wordToSay, QString());
-        const int drillsBefore = m_control.drillsStarted();
-        const SpokenWait::Outcome outcome =
-            SpokenWait(m_platform.clock, m_platform.pump, m_platform.end, m_control, *m_speaker).sayAndWait(word);
-        reportSpeechTrouble();
-        if (outcome != SpokenWait::Outcome::Spoken)
-            return outcome == SpokenWait::Outcome::Skipped;
-        // A drill started during the word has used up this card's time, as
-        // it would have used up the wait.
-        if (m_control.drillsStarted() != drillsBefore)
-            return true;
-    }
-    const bool goOn = Pause(durationMs);
-    cancelSpeech();
-    return goOn;
+    return Pause(durationMs);
 }
 
-void Form1::wordShown(const QString &word)
+void Form1::phaseShown(const CardInView &card)
 {
-    if (speechOn() && !word.trimmed().isEmpty())
-        m_wordToSay = word;
+    Q_UNUSED(card);
+    emit cardInViewChanged();
 }
 
-void Form1::cardShown(qint16 number, const Card &row)
+void Form1::speechTrouble(SpeechTrouble trouble)
 {
-    cancelSpeech();
-    m_shownCard = {number, row[EnglishField], row[MeaningField]};
-    emit shownCardChanged();
+    reportSpeechTrouble(trouble);
 }
 
 } // namespace lexiwren

@@ -8,10 +8,10 @@
 
 #include "LoadMessage.h"
 #include "deck/Card.h"
-#include "drill/CardSequence.h"
 #include "drill/DrillControl.h"
+#include "drill/DrillRunner.h"
 #include "drill/DrillView.h"
-#include "drill/PacedWait.h"
+#include "drill/DrillWait.h"
 #include "platform/Platform.h"
 
 #include <QWidget>
@@ -27,6 +27,7 @@ class QPushButton;
 namespace lexiwren {
 
 class AccentLine;
+struct ControlRow;
 class Speaker;
 class CardLabel;
 class Extras;
@@ -53,15 +54,8 @@ public:
     // The extras: pausing, skipping and stopping drills, and their menu.
     DrillControl &drillControl() { return m_control; }
     Extras &extras() { return *m_extras; }
-    // The card whose header is up, for the desktop's media controls; number
-    // 0 before the first card.
-    struct ShownCard
-    {
-        qint16 number = 0;
-        QString word;
-        QString meaning;
-    };
-    const ShownCard &shownCard() const { return m_shownCard; }
+    // What runs the drills: the card in view, whether a drill runs.
+    const DrillRunner &drillRunner() const { return m_runner; }
 
     // The window's state, shared by every handler.
     LineTable LineBuffer;
@@ -108,18 +102,20 @@ public:
     AccentLine *Line3 = nullptr;
 
 signals:
-    void shownCardChanged();
+    // The card in view has come to its next phase (header, prompt, answer).
+    void cardInViewChanged();
 
 protected:
-    // DrillView's wait for a shown step: the word said first when speech is
-    // on, then Pause. Open to subclasses so that a benchmark can time it.
-    bool pause(qint32 durationMs) override;
+    // DrillView's hold of a shown step for its own time: Pause. Open to
+    // subclasses so that a benchmark can time it.
+    bool hold(qint32 durationMs) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    enum class Order { File, Shuffled };
+    friend const QList<ControlRow> &pictureControls();
 
     void setupWindow();
     void setupControls();
@@ -127,10 +123,7 @@ private:
     void setupFocusOrder();
     void setupExtras();
     void showPauseMark(bool paused);
-    bool speechOn() const;
-    void cancelSpeech();
-    void reportSpeechTrouble();
-    void runDrill(Prompt prompt, Order order);
+    void reportSpeechTrouble(SpeechTrouble trouble);
     void enableStartButtons();
 
     // DrillView
@@ -153,22 +146,20 @@ private:
     bool isChecked(Option option) const override;
     QString speedText() const override;
     void beep() override;
-    void cardShown(qint16 number, const Card &row) override;
-    void wordShown(const QString &word) override;
+    void phaseShown(const CardInView &card) override;
+    void speechTrouble(SpeechTrouble trouble) override;
 
     Platform m_platform;
     DrillControl m_control;
-    PacedWait m_wait;
+    DrillWait m_wait;
+    DrillRunner m_runner;
     LoadMessage m_loadMessage;
     std::function<void(const QString &)> m_reportError;
     // Switched together, in this order.
     std::array<QPushButton *, 4> m_startButtons{};
     Extras *m_extras = nullptr;
+    // Made from the layout table with the controls, shown only while paused.
     QLabel *m_pauseMark = nullptr;
-    ShownCard m_shownCard;
-    Speaker *m_speaker = nullptr;
-    QString m_wordToSay; // by the wait that follows
-    bool m_speechTroubleShown = false;
 };
 
 } // namespace lexiwren

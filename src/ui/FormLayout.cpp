@@ -58,7 +58,8 @@ const QList<ControlRow> &windowControls()
 
 const QList<ControlRow> &pictureControls()
 {
-    // Label2 is last, on top: it covers Label7 whole, so an old meaning never shows.
+    // Label2 is last of the card's labels, on top: it covers Label7 whole, so
+    // an old meaning never shows.
     // clang-format off
     static const QList<ControlRow> rows = {
         {"Label6", &Form1::Label6, QStringLiteral("レキシレン"), {360, 1440, 14535, 975}, QColor(0xFF, 0xFF, 0xC0),
@@ -67,6 +68,10 @@ const QList<ControlRow> &pictureControls()
          QColor(0x00, 0x00, 0xFF), Gothic, 90.0},
         {"Label2", &Form1::Label2, QStringLiteral("Lexiwren!"), {240, 2760, 14655, 4095}, QColor(0xFF, 0xFF, 0x80),
          Black, ProportionalMincho, 87.75},
+        // The extras' pause mark, hidden until a drill is paused: in the
+        // header's strip, between the card number and the total.
+        {"PauseMark", &Form1::m_pauseMark, QStringLiteral("一時停止"), {6300, 525, 1440, 480},
+         QColor(0xFF, 0xFF, 0x80), AccentLineColor, Gothic, 24.0},
     };
     // clang-format on
     return rows;

@@ -61,7 +61,8 @@ struct ControlRow
 
 // Controls placed on the window, in the order they are made.
 const QList<ControlRow> &windowControls();
-// The card labels inside Picture1, from the bottom of the stack to the top.
+// The card labels inside Picture1, from the bottom of the stack to the top,
+// then the extras' pause mark.
 const QList<ControlRow> &pictureControls();
 
 struct LineRow
@@ -76,11 +77,6 @@ inline constexpr int AccentLineY = 160;
 inline constexpr int AccentLineWidth = 5;
 inline const QColor AccentLineColor{0xFF, 0x00, 0x00};
 const QList<LineRow> &accentLines();
-
-// The pause mark of the extras, in pixels of Picture1: in the header's strip,
-// between the card number and the total.
-inline constexpr int PauseMarkX = 420;
-inline constexpr int PauseMarkY = 35;
 
 constexpr QRect toPixels(const QRect &twips)
 {

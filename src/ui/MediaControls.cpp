@@ -42,9 +42,13 @@ void connectMediaControls(MprisPlayer &player, Form1 &form)
 
     QObject::connect(&control, &DrillControl::stateChanged, &player,
                      [&player](DrillControl::State state) { player.setStatus(playerStatus(state)); });
-    QObject::connect(&form, &Form1::shownCardChanged, &player, [&player, &form] {
-        const Form1::ShownCard &card = form.shownCard();
-        player.setTrack({card.number, card.word, card.meaning});
+    // Only what the window shows: the prompt alone until the answer is up.
+    QObject::connect(&form, &Form1::cardInViewChanged, &player, [&player, &form] {
+        const CardInView &card = form.drillRunner().cardInView();
+        if (card.phase == CardPhase::Header)
+            return;
+        const QStringList shown = card.shownTexts();
+        player.setTrack({card.number, shown.value(0), shown.value(1)});
     });
     player.setStatus(playerStatus(control.state()));
 }

@@ -10,7 +10,8 @@ class Form1;
 class MprisPlayer;
 
 // Play/pause, pause, play, next and stop act as the extras' keys do; the
-// player reports whether a drill plays and which card is up. Raise brings the
+// player reports whether a drill plays and the card in view, as much of it
+// as the window shows. Raise brings the
 // window forward and Quit ends the program as the end button does.
 void connectMediaControls(MprisPlayer &player, Form1 &form);
 

@@ -23,15 +23,18 @@ public:
     bool soundOff = false;
     bool readingOn = false;
     QString speed = QStringLiteral("1");
-    QList<qint32> pauses;
+    QList<qint32> holds;
     int beeps = 0;
     bool loadEnabled = true;
     QString word, reading, meaning;
     QStringList drawn;
     float x1 = 0.0f, x2 = 0.0f;
     ReadingGeometry geometry{{100.0, 164.0, 228.0, 292.0, 356.0}, 64.0};
-    // Runs inside each pause, as a click handler would; return false to end the program.
-    std::function<bool(qint32 durationMs)> onPause;
+    // Runs inside each hold, as a click handler would; return false to end the program.
+    std::function<bool(qint32 durationMs)> onHold;
+    // The card's phases as the drill told them, and its speech troubles.
+    QList<CardInView> phases;
+    QList<SpeechTrouble> troubles;
 
     void setWordText(const QString &text) override
     {
@@ -102,12 +105,14 @@ public:
         ++beeps;
         steps << u"beep"_s;
     }
-    bool pause(qint32 durationMs) override
+    bool hold(qint32 durationMs) override
     {
-        pauses << durationMs;
-        steps << u"pause "_s + QString::number(durationMs);
-        return onPause ? onPause(durationMs) : true;
+        holds << durationMs;
+        steps << u"hold "_s + QString::number(durationMs);
+        return onHold ? onHold(durationMs) : true;
     }
+    void phaseShown(const CardInView &card) override { phases << card; }
+    void speechTrouble(SpeechTrouble trouble) override { troubles << trouble; }
 };
 
 } // namespace lexiwren

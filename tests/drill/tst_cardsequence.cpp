@@ -72,23 +72,23 @@ void TestCardSequence::displaySteps_data()
     const QStringList meaningOnly = {u"reading="_s, u"hide line1"_s, u"hide word"_s, u"meaning=りんご"_s};
     const QStringList meaningPromptStart = QStringList{u"word size=150"_s, u"word black"_s} + meaningOnly;
 
-    QTest::newRow("english, answers off, reading off") << true << false << false << word + QStringList{u"pause 1500"_s};
+    QTest::newRow("english, answers off, reading off") << true << false << false << word + QStringList{u"hold 1500"_s};
     QTest::newRow("english, answers off, reading on")
-        << true << false << true << word + reading + QStringList{u"pause 1500"_s};
+        << true << false << true << word + reading + QStringList{u"hold 1500"_s};
     QTest::newRow("english, answers on, reading off")
         << true << true << false
-        << word + QStringList{u"pause 1500"_s, u"beep"_s} + meaningOnly + QStringList{u"pause 1000"_s};
+        << word + QStringList{u"hold 1500"_s, u"beep"_s} + meaningOnly + QStringList{u"hold 1000"_s};
     QTest::newRow("english, answers on, reading on")
         << true << true << true
-        << word + reading + QStringList{u"pause 1500"_s, u"beep"_s} + meaningOnly + QStringList{u"pause 1000"_s};
+        << word + reading + QStringList{u"hold 1500"_s, u"beep"_s} + meaningOnly + QStringList{u"hold 1000"_s};
     QTest::newRow("meaning, answers off, reading on")
-        << false << false << true << meaningPromptStart + QStringList{u"pause 1500"_s};
+        << false << false << true << meaningPromptStart + QStringList{u"hold 1500"_s};
     QTest::newRow("meaning, answers on, reading off")
         << false << true << false
-        << meaningPromptStart + QStringList{u"pause 1500"_s, u"beep"_s} + word + QStringList{u"pause 1000"_s};
+        << meaningPromptStart + QStringList{u"hold 1500"_s, u"beep"_s} + word + QStringList{u"hold 1000"_s};
     QTest::newRow("meaning, answers on, reading on")
         << false << true << true
-        << meaningPromptStart + QStringList{u"pause 1500"_s, u"beep"_s} + word + reading + QStringList{u"pause 1000"_s};
+        << meaningPromptStart + QStringList{u"hold 1500"_s, u"beep"_s} + word + reading + QStringList{u"hold 1000"_s};
 }
 
 void TestCardSequence::displaySteps()
@@ -147,8 +147,8 @@ void TestCardSequence::optionsAreReadAtTheirPointOfUse()
     const qint16 count = 2;
     qint16 index = 0;
     // During the first prompt: faster speed, answers switched on, sound off.
-    view.onPause = [&](qint32) {
-        if (view.pauses.size() == 1) {
+    view.onHold = [&](qint32) {
+        if (view.holds.size() == 1) {
             view.speed = u"0.2"_s;
             view.answersOn = true;
             view.soundOff = true;
@@ -156,7 +156,7 @@ void TestCardSequence::optionsAreReadAtTheirPointOfUse()
         return true;
     };
     QVERIFY(runDrill(view, Prompt::English, deck, count, index));
-    QCOMPARE(view.pauses, (QList<qint32>{1500, 200, 300, 200}));
+    QCOMPARE(view.holds, (QList<qint32>{1500, 200, 300, 200}));
     QCOMPARE(view.beeps, 1); // the first card's header beep, before the change
 }
 
@@ -179,7 +179,7 @@ void TestCardSequence::headersNumberEveryCard()
     const qint16 count = 20;
     qint16 index = 0;
     QStringList headers;
-    view.onPause = [&](qint32) {
+    view.onHold = [&](qint32) {
         headers << view.drawn.join(u'|');
         return true;
     };
@@ -212,7 +212,7 @@ void TestCardSequence::nestedDrillLeavesOuterOnTheRowAfterTheLast()
     qint16 index = 0;
     QStringList meanings;
     bool nested = false;
-    view.onPause = [&](qint32) {
+    view.onHold = [&](qint32) {
         meanings << view.meaning;
         if (!nested) {
             nested = true; // a start click during the first card's prompt
@@ -230,7 +230,7 @@ void TestCardSequence::nestedDrillLeavesOuterOnTheRowAfterTheLast()
     QCOMPARE(view.meaning, u"前の意味"_s);
     QCOMPARE(view.steps.count(u"enable load"_s), 2);
     QCOMPARE(index, qint16(4));
-    QCOMPARE(view.pauses.size(), 1 + 6 + 1);
+    QCOMPARE(view.holds.size(), 1 + 6 + 1);
 }
 
 void TestCardSequence::endingDuringAWaitStopsEveryStep()
@@ -240,11 +240,11 @@ void TestCardSequence::endingDuringAWaitStopsEveryStep()
     const CardTable deck = deckOf(3);
     const qint16 count = 3;
     qint16 index = 0;
-    view.onPause = [](qint32) { return false; };
+    view.onHold = [](qint32) { return false; };
     CardSequence sequence(view);
     sequence.prologue();
     QVERIFY(!sequence.cardLoop(Prompt::English, deck, count, index));
-    QCOMPARE(view.steps.last(), u"pause 1500"_s);
+    QCOMPARE(view.steps.last(), u"hold 1500"_s);
     QCOMPARE(view.steps.count(u"draw No. 1 "_s), 1);
     QVERIFY(!view.steps.contains(u"meaning=意味1"_s));
 }

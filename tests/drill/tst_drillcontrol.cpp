@@ -3,7 +3,7 @@
 
 // Pause, next and stop as a paced wait sees them, on a clock the test moves.
 #include "drill/DrillControl.h"
-#include "drill/PacedWait.h"
+#include "drill/DrillWait.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeEventPump.h"
 #include "fakes/FakeProgramEnd.h"
@@ -75,7 +75,7 @@ void TestDrillControl::requestsDuringAWait()
             control.stop();
     });
 
-    QCOMPARE(PacedWait(clock, pump, end, &control).pause(1000), expectedResult);
+    QCOMPARE(DrillWait(clock, pump, end, &control).wait(1000), expectedResult);
     QCOMPARE(clock.peek(), expectedEnd);
     QVERIFY(!control.isPaused());
     if (request == u"pause") {
@@ -84,7 +84,7 @@ void TestDrillControl::requestsDuringAWait()
     }
     // A request is used up by the wait that saw it.
     if (request == u"next")
-        QVERIFY(PacedWait(clock, pump, end, &control).pause(0));
+        QVERIFY(DrillWait(clock, pump, end, &control).wait(0));
 }
 
 void TestDrillControl::stopReachesEveryNestedDrill()
@@ -101,7 +101,7 @@ void TestDrillControl::stopReachesEveryNestedDrill()
     control.stop();
     QVERIFY(control.isStopping());
     // The outer drill's wait, and any it would start, return at once.
-    QVERIFY(!PacedWait(clock, pump, end, &control).pause(500));
+    QVERIFY(!DrillWait(clock, pump, end, &control).wait(500));
     QCOMPARE(pump.calls(), 0);
     control.drillEnded();
     QVERIFY2(control.isStopping(), "the stop holds until the outermost drill has ended");

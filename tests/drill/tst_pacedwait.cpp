@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The paced wait against a clock and an event queue that the test drives.
-#include "drill/PacedWait.h"
+#include "drill/DrillWait.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeEventPump.h"
 #include "fakes/FakeProgramEnd.h"
@@ -65,7 +65,7 @@ void TestPacedWait::nonPositiveDurationReturnsWithoutPumping()
     FakeEventPump pump;
     FakeProgramEnd end;
 
-    QVERIFY(PacedWait(clock, pump, end).pause(durationMs));
+    QVERIFY(DrillWait(clock, pump, end).wait(durationMs));
     QCOMPARE(pump.calls(), 0);
 }
 
@@ -97,7 +97,7 @@ void TestPacedWait::returnsAtFirstReadingPastTheDeadline()
     FakeProgramEnd end;
     pump.setHook([&](nanoseconds) { clock.advance(stepPerPump); });
 
-    QVERIFY(PacedWait(clock, pump, end).pause(durationMs));
+    QVERIFY(DrillWait(clock, pump, end).wait(durationMs));
     QCOMPARE(pump.maxWaits(), expectedWaits);
     QCOMPARE(clock.readings(), int(expectedWaits.size()) + 1);
 }
@@ -124,7 +124,7 @@ void TestPacedWait::endingDuringAPumpStopsTheWait()
     });
 
     // 20 ms at 7 ms a pump takes four pumps when nothing ends it.
-    QVERIFY(!PacedWait(clock, pump, end).pause(20));
+    QVERIFY(!DrillWait(clock, pump, end).wait(20));
     QCOMPARE(pump.calls(), endOnCall);
     QCOMPARE(clock.readings(), endOnCall + 1);
 }
@@ -144,7 +144,7 @@ void TestPacedWait::startedWhileEndingTouchesNothing()
     FakeProgramEnd end;
     end.endProgram();
 
-    QVERIFY(!PacedWait(clock, pump, end).pause(durationMs));
+    QVERIFY(!DrillWait(clock, pump, end).wait(durationMs));
     QCOMPARE(clock.readings(), 0);
     QCOMPARE(pump.calls(), 0);
 }
@@ -162,7 +162,7 @@ void TestPacedWait::stalledClockKeepsPumping()
             clock.advance(30ms);
     });
 
-    QVERIFY(PacedWait(clock, pump, end).pause(30));
+    QVERIFY(DrillWait(clock, pump, end).wait(30));
     Waits expected(stalledPumps, 30ms);
     expected.push_back(0ns);
     QCOMPARE(pump.maxWaits(), expected);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The paced wait on the real clock and Qt's event loop.
-#include "drill/PacedWait.h"
+#include "drill/DrillWait.h"
 #include "fakes/FakeProgramEnd.h"
 #include "platform/QtEventPump.h"
 #include "platform/SystemPlatform.h"
@@ -23,21 +23,21 @@ class TestPacedWaitQt : public QObject
     Q_OBJECT
 
 private slots:
-    void timerFiresInsideThePause();
+    void timerFiresInsideTheWait();
 };
 
-void TestPacedWaitQt::timerFiresInsideThePause()
+void TestPacedWaitQt::timerFiresInsideTheWait()
 {
     SteadyClock clock;
     QtEventPump pump;
     FakeProgramEnd end;
-    PacedWait wait(clock, pump, end);
+    DrillWait wait(clock, pump, end);
 
     std::optional<Steady::time_point> firedAt;
     QTimer::singleShot(20ms, this, [&] { firedAt = Steady::now(); });
 
     const Steady::time_point started = Steady::now();
-    const bool completed = wait.pause(100);
+    const bool completed = wait.wait(100);
     const Steady::time_point returned = Steady::now();
 
     QVERIFY(completed);

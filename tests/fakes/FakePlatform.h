@@ -25,7 +25,11 @@ struct FakePlatform
     ScriptedRandom random;
     FakeProgramEnd end;
 
-    FakePlatform() { runEventsAndSleep(); }
+    FakePlatform()
+    {
+        beeper.clock = &clock;
+        runEventsAndSleep();
+    }
 
     // The default pump: what the real one does, minus the real time.
     // duringWait runs once in each wait, where the real pump would sleep.

@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace lexiwren {
 
 class FakeSpeaker final : public Speaker
@@ -17,6 +19,8 @@ public:
     {
         log << QStringLiteral("say ") + text;
         speaking = unavailable.isEmpty();
+        if (onSay)
+            onSay(text);
     }
     // Noted only when it cuts a word off, as that is what a learner hears.
     void cancel() override
@@ -29,6 +33,7 @@ public:
     QString unavailableReason() const override { return unavailable; }
 
     QStringList log;
+    std::function<void(const QString &text)> onSay;
     bool speaking = false;
     QString unavailable;
 };

@@ -7,13 +7,18 @@
 #include "ui/CardLabel.h"
 #include "ui/Extras.h"
 #include "ui/PictureBox.h"
+#include "ui/ToolkitTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
+
+#include <optional>
 
 using namespace lexiwren;
 using namespace Qt::StringLiterals;
@@ -54,6 +59,10 @@ private slots:
     void keysDriveTheDrillButNotTheSpeedBox();
     void stopInANestedDrillEndsThemAll();
     void lapsReshuffleUntilStopped();
+    void pauseAndPlayKeysDoOnlyThat_data();
+    void pauseAndPlayKeysDoOnlyThat();
+    void rightClickOpensTheMenuOfWhatIsUnderIt_data();
+    void rightClickOpensTheMenuOfWhatIsUnderIt();
 
 private:
     QTemporaryDir m_configuration;
@@ -175,6 +184,100 @@ void TestExtras::lapsReshuffleUntilStopped()
     Form1 next(otherRun.platform());
     QVERIFY(next.extras().laps());
     QVERIFY(!next.Check1->isChecked());
+}
+
+void TestExtras::pauseAndPlayKeysDoOnlyThat_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("pausedBefore");
+    QTest::addColumn<bool>("pausedAfter");
+
+    QTest::newRow("Pause key while playing") << int(Qt::Key_MediaPause) << false << true;
+    QTest::newRow("Pause key while paused") << int(Qt::Key_MediaPause) << true << true;
+    QTest::newRow("Play key while paused") << int(Qt::Key_MediaPlay) << true << false;
+    QTest::newRow("Play key while playing") << int(Qt::Key_MediaPlay) << false << false;
+    QTest::newRow("Play/Pause key while playing") << int(Qt::Key_MediaTogglePlayPause) << false << true;
+    QTest::newRow("Play/Pause key while paused") << int(Qt::Key_MediaTogglePlayPause) << true << false;
+    QTest::newRow("P while paused") << int(Qt::Key_P) << true << false;
+}
+
+void TestExtras::pauseAndPlayKeysDoOnlyThat()
+{
+    QFETCH(int, key);
+    QFETCH(bool, pausedBefore);
+    QFETCH(bool, pausedAfter);
+    FormFixture fixture;
+    Form1 &form = fixture.loaded(cardLines(1));
+    activate(form);
+    std::optional<bool> paused;
+    fixture.fakes.runEventsAndSleep([&] {
+        if (paused)
+            return;
+        if (pausedBefore)
+            form.drillControl().pause();
+        // With no text: QTest has none for the media keys.
+        QTest::sendKeyEvent(QTest::Click, form.Command1, Qt::Key(key), QString(), Qt::NoModifier);
+        paused = form.drillControl().isPaused();
+        form.drillControl().stop();
+    });
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QVERIFY(paused.has_value());
+    QCOMPARE(*paused, pausedAfter);
+}
+
+void TestExtras::rightClickOpensTheMenuOfWhatIsUnderIt_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("menu"); // which menu opens: the extras, the speed box's text menu, or none
+
+    QTest::newRow("card area") << u"Picture1"_s << u"extras"_s;
+    QTest::newRow("start button") << u"Command1"_s << u"extras"_s;
+    QTest::newRow("speed box text") << u"Combo1 text"_s << u"text"_s;
+    QTest::newRow("speed box arrow") << u"Combo1 arrow"_s << QString();
+}
+
+// A real right click, which Qt turns into the context menu event itself.
+void TestExtras::rightClickOpensTheMenuOfWhatIsUnderIt()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, menu);
+    installJapaneseToolkitTexts();
+    FormFixture fixture;
+    Form1 &form = fixture.loaded(cardLines(1));
+    activate(form);
+
+    QWidget *target = form.findChild<QWidget *>(where.section(u' ', 0, 0));
+    QVERIFY(target);
+    QPoint at = target->rect().center();
+    if (where == u"Combo1 text"_s)
+        at = form.Combo1->lineEdit()->geometry().center();
+    else if (where == u"Combo1 arrow"_s)
+        at = QPoint(form.Combo1->width() - 4, form.Combo1->height() / 2);
+    QVERIFY(!form.Combo1->lineEdit()->geometry().contains(at) || where == u"Combo1 text"_s);
+    const QPoint inWindow = target->mapTo(&form, at);
+    QTest::mousePress(form.windowHandle(), Qt::RightButton, {}, inWindow);
+    QTest::mouseRelease(form.windowHandle(), Qt::RightButton, {}, inWindow);
+
+    if (menu.isEmpty()) {
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activePopupWidget());
+        return;
+    }
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    auto *shown = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(shown);
+    QString opened = shown->objectName() == u"ExtrasMenu"_s ? u"extras"_s : shown->objectName();
+    if (shown->objectName() == u"qt_edit_menu"_s && shown->parent() == form.Combo1->lineEdit()) {
+        opened = u"text"_s;
+        // Qt's own edit menu, in Japanese like the rest of the window.
+        QStringList texts;
+        for (const QAction *action : shown->actions())
+            texts << action->text();
+        QVERIFY2(texts.join(u'|').contains(u"すべてを選択"_s), qPrintable(texts.join(u'|')));
+    }
+    shown->close();
+    QCOMPARE(opened, menu);
 }
 
 QTEST_MAIN(TestExtras)

@@ -143,6 +143,7 @@ void TestForm1Layout::controlsStandInTheirRectangles_data()
     row("Label2", {16, 184, 977, 273});
     row("Label7", {32, 230, 961, 153});
     row("Label6", {24, 96, 969, 65});
+    row("PauseMark", {420, 35, 96, 32}, true); // the extras' pause mark, hidden until paused
 }
 
 void TestForm1Layout::controlsStandInTheirRectangles()
@@ -274,6 +275,7 @@ void TestForm1Layout::fonts_data()
     row("Label2", Face::PMincho, 117);      // 87.75 pt
     row("Label7", Face::PGothic, 120);      // 90 pt
     row("Label6", Face::Mincho, 64);        // 48 pt
+    row("PauseMark", Face::PGothic, 32);    // 24 pt
 }
 
 void TestForm1Layout::fonts()

@@ -7,6 +7,7 @@
 #include "platform/MprisPlayer.h"
 #include "ui/MediaControls.h"
 
+#include <QCheckBox>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -41,6 +42,8 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void mediaKeysDriveADrill();
+    void panelShowsOnlyWhatTheWindowShows_data();
+    void panelShowsOnlyWhatTheWindowShows();
 
 private:
     QDBusMessage call(const QString &interface, const QString &method, const QVariantList &arguments = {});
@@ -124,13 +127,54 @@ void TestMediaControls::mediaKeysDriveADrill()
     });
     QTest::mouseClick(form.Command1, Qt::LeftButton);
 
-    QCOMPARE(seen, (QStringList{u"Playing apple りんご /org/lexiwren/Lexiwren/card/1"_s, u"Paused"_s,
-                                u"Paused apple りんご /org/lexiwren/Lexiwren/card/1"_s,
-                                u"Playing pear なし /org/lexiwren/Lexiwren/card/2"_s}));
+    // Answers are off: the panel shows the prompt alone, as the window does.
+    QCOMPARE(seen, (QStringList{u"Playing apple  /org/lexiwren/Lexiwren/card/1"_s, u"Paused"_s,
+                                u"Paused apple  /org/lexiwren/Lexiwren/card/1"_s,
+                                u"Playing pear  /org/lexiwren/Lexiwren/card/2"_s}));
     QCOMPARE(property(u"PlaybackStatus"_s).toString(), u"Stopped"_s);
     QTRY_COMPARE(listener.statuses, (QStringList{u"Playing"_s, u"Paused"_s, u"Playing"_s, u"Stopped"_s}));
     QVERIFY(form.Command6->isEnabled());
     QCOMPARE(fixture.fakes.end.endCalls(), 0);
+}
+
+void TestMediaControls::panelShowsOnlyWhatTheWindowShows_data()
+{
+    QTest::addColumn<bool>("meaningFirst");
+    QTest::addColumn<bool>("answersOn");
+    QTest::addColumn<QStringList>("expected"); // at each wait: number, title, artist ("-": none)
+
+    QTest::newRow("english first, answers on")
+        << false << true << QStringList{u"1 apple -"_s, u"1 apple りんご"_s, u"2 pear -"_s, u"2 pear なし"_s};
+    QTest::newRow("english first, answers off") << false << false << QStringList{u"1 apple -"_s, u"2 pear -"_s};
+    QTest::newRow("meaning first, answers on")
+        << true << true << QStringList{u"1 りんご -"_s, u"1 apple りんご"_s, u"2 なし -"_s, u"2 pear なし"_s};
+    QTest::newRow("meaning first, answers off") << true << false << QStringList{u"1 りんご -"_s, u"2 なし -"_s};
+}
+
+// A media panel asking during each prompt and answer sees no more of the
+// card than the window shows then.
+void TestMediaControls::panelShowsOnlyWhatTheWindowShows()
+{
+    QFETCH(bool, meaningFirst);
+    QFETCH(bool, answersOn);
+    QFETCH(QStringList, expected);
+    FormFixture fixture;
+    Form1 &form = fixture.loaded({u"apple アップル 0 りんご"_s, u"pear ペア 0 なし"_s});
+    form.Check1->setChecked(answersOn);
+    MprisPlayer player(QDBusConnection::connectToBus(m_address, u"player"_s));
+    QVERIFY(player.isRegistered());
+    connectMediaControls(player, form);
+
+    QStringList seen;
+    fixture.fakes.runEventsAndSleep([&] {
+        const QVariantMap metadata = qdbus_cast<QVariantMap>(property(u"Metadata"_s));
+        const QVariant artist = metadata.value(u"xesam:artist"_s);
+        seen << u"%1 %2 %3"_s.arg(metadata.value(u"xesam:trackNumber"_s).toInt())
+                    .arg(metadata.value(u"xesam:title"_s).toString(),
+                         artist.isValid() ? artist.toStringList().join(u',') : u"-"_s);
+    });
+    QTest::mouseClick(meaningFirst ? form.Command3 : form.Command1, Qt::LeftButton);
+    QCOMPARE(seen, expected);
 }
 
 QTEST_MAIN(TestMediaControls)

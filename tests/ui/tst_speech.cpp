@@ -6,6 +6,7 @@
 #include "FormFixture.h"
 #include "fakes/FakeSpeaker.h"
 #include "ui/Extras.h"
+#include "ui/PictureBox.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -18,6 +19,12 @@ namespace {
 
 constexpr std::chrono::nanoseconds SpeechCap = std::chrono::seconds(5);
 
+// Where the card's texts are, on the screen.
+QRect cardArea(const Form1 &form)
+{
+    return {form.Picture1->mapToGlobal(QPoint(0, 0)), form.Picture1->size()};
+}
+
 } // namespace
 
 class TestSpeech : public QObject
@@ -29,6 +36,7 @@ private slots:
     void wordIsSaidThenTheCardsTimeRuns_data();
     void wordIsSaidThenTheCardsTimeRuns();
     void offMeansNoCallAndTroubleIsToldOnce();
+    void wordsThatNeverEndStopSpeechForTheRun();
 
 private:
     QTemporaryDir m_configuration;
@@ -132,6 +140,37 @@ void TestSpeech::offMeansNoCallAndTroubleIsToldOnce()
     QCOMPARE(notices.size(), 1);
     QCOMPARE(notices.first()->windowModality(), Qt::NonModal);
     QVERIFY(notices.first()->text().contains(u"speech-dispatcher"_s));
+    QVERIFY2(!notices.first()->frameGeometry().intersects(cardArea(form)), "the notice covers no card text");
+}
+
+// No sound server: the service starts every word and never reports its end.
+void TestSpeech::wordsThatNeverEndStopSpeechForTheRun()
+{
+    FormFixture fixture;
+    FakeSpeaker speaker;
+    Form1 &form = fixture.loaded({u"w1 ダブリュー 0 意味1"_s, u"w2 ダブリュー 0 意味2"_s, u"w3 ダブリュー 0 意味3"_s});
+    form.setSpeaker(&speaker);
+    form.extras().speechAction()->setChecked(true);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    fixture.fakes.runEventsAndSleep([&] {
+        const auto maxWait = fixture.fakes.pump.maxWaits().back();
+        speaker.log << u"wait %1"_s.arg(std::chrono::duration_cast<std::chrono::milliseconds>(maxWait).count());
+    });
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    // Two words at the cap, then the third card at its own pace.
+    QCOMPARE(speaker.log, (QStringList{u"say w1"_s, u"wait 5000"_s, u"wait 1500"_s, u"cancel"_s, u"say w2"_s,
+                                       u"wait 5000"_s, u"wait 1500"_s, u"cancel"_s, u"wait 1500"_s}));
+    const QList<QMessageBox *> notices = form.findChildren<QMessageBox *>(u"SpeechNotice"_s);
+    QCOMPARE(notices.size(), 1);
+    QMessageBox *notice = notices.first();
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->windowModality(), Qt::NonModal);
+    QVERIFY2(notice->text().contains(u"PulseAudio"_s) && !notice->text().contains(u"apt install"_s),
+             qPrintable(notice->text()));
+    QCOMPARE(notice->accessibleDescription(), notice->text());
+    QVERIFY2(!notice->frameGeometry().intersects(cardArea(form)), "the notice covers no card text");
 }
 
 QTEST_MAIN(TestSpeech)
