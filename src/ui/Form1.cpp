@@ -296,7 +296,10 @@ void Form1::runDrill(Prompt prompt, Order order)
     for (int lap = 1;; ++lap) {
         if (order == Order::Shuffled) {
             copyRows(Deck, ShuffledDeck, CardCount, CardIndex, FieldIndex);
-            shuffleRows(ShuffledDeck, CardCount, m_platform.random, CardIndex, FieldIndex);
+            if (m_extras->wholeShuffle())
+                shuffleAllRows(ShuffledDeck, CardCount, m_platform.random, CardIndex, FieldIndex);
+            else
+                shuffleRows(ShuffledDeck, CardCount, m_platform.random, CardIndex, FieldIndex);
         }
         sequence.setLap(lap);
         if (!sequence.cardLoop(prompt, order == Order::Shuffled ? ShuffledDeck : Deck, CardCount, CardIndex))
