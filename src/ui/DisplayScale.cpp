@@ -155,6 +155,8 @@ DisplayScale::DisplayScale(QWidget *window, QMenu &menu, const DrillControl &con
     , m_sizeMenu(menu.addMenu(QStringLiteral("表示の大きさ")))
     , m_note(new QAction(this))
 {
+    // A submenu is a window of its own, which takes no font from its menu.
+    m_sizeMenu->setFont(menu.font());
     auto *sizes = new QActionGroup(this);
     sizes->setExclusive(true);
     const int wanted = wantedPercent();
