@@ -90,7 +90,10 @@ void FolderChoice::followRemembered()
         return;
     m_settings.remove(FolderKey);
     // Once the window is up, so that the notice can be placed beside its card.
-    QTimer::singleShot(0, this, [this, folder] { showMissingNotice(folder); });
+    m_missingFolder = folder;
+    m_noticeTimer.setSingleShot(true);
+    connect(&m_noticeTimer, &QTimer::timeout, this, &FolderChoice::showMissingNotice);
+    m_noticeTimer.start(0);
 }
 
 void FolderChoice::showTitle()
@@ -102,8 +105,9 @@ void FolderChoice::showTitle()
 }
 
 // Non-modal, and below the card area so that it hides no card text.
-void FolderChoice::showMissingNotice(const QString &folder)
+void FolderChoice::showMissingNotice()
 {
+    const QString &folder = m_missingFolder;
     auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("問題ファイルのフォルダ"),
                                    QStringLiteral("前に選んだフォルダ「%1」が見つかりません。\n"
                                                   "起動したフォルダ「%2」の問題ファイルを表示します。")

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QSettings>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -51,7 +52,7 @@ public:
 private:
     void followRemembered();
     void showTitle();
-    void showMissingNotice(const QString &folder);
+    void showMissingNotice();
 
     QWidget *m_window;
     FileList &m_list;
@@ -60,6 +61,8 @@ private:
     Chooser m_chooser;
     QString m_startFolder;
     QString m_startTitle;
+    QString m_missingFolder;
+    QTimer m_noticeTimer;
 };
 
 } // namespace lexiwren
