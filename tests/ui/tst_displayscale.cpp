@@ -36,8 +36,6 @@ private slots:
     void cleanup();
     void fitsTheScreen_data();
     void fitsTheScreen();
-    void factorMultipliesTheLearnersOwn_data();
-    void factorMultipliesTheLearnersOwn();
     void rememberedSizeIsSetBeforeTheApplication_data();
     void rememberedSizeIsSetBeforeTheApplication();
     void pickingASize_data();
@@ -99,27 +97,6 @@ void TestDisplayScale::fitsTheScreen()
     QCOMPARE(fittingPercent(wanted, room), fitted);
 }
 
-void TestDisplayScale::factorMultipliesTheLearnersOwn_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<QByteArray>("own");
-    QTest::addColumn<QByteArray>("factor");
-    QTest::newRow("none of the learner's") << 150 << QByteArray() << QByteArray("1.5");
-    QTest::newRow("the learner's 2") << 150 << QByteArray("2") << QByteArray("3");
-    QTest::newRow("the learner's 1.2") << 125 << QByteArray("1.2") << QByteArray("1.5");
-    QTest::newRow("a capped size") << 142 << QByteArray() << QByteArray("1.42");
-    QTest::newRow("not a number") << 200 << QByteArray("big") << QByteArray("2");
-    QTest::newRow("not positive") << 200 << QByteArray("-1") << QByteArray("2");
-}
-
-void TestDisplayScale::factorMultipliesTheLearnersOwn()
-{
-    QFETCH(int, percent);
-    QFETCH(QByteArray, own);
-    QFETCH(QByteArray, factor);
-    QCOMPARE(scaleFactorSetting(percent, own), factor);
-}
-
 void TestDisplayScale::rememberedSizeIsSetBeforeTheApplication_data()
 {
     QTest::addColumn<QVariant>("wanted");
@@ -137,6 +114,8 @@ void TestDisplayScale::rememberedSizeIsSetBeforeTheApplication_data()
     QTest::newRow("150 %, not yet checked") << QVariant(150) << none << QByteArray() << 150 << QByteArray("1.5");
     QTest::newRow("125 %, the learner's 2")
         << QVariant(125) << QVariant(125) << QByteArray("2") << 125 << QByteArray("2.5");
+    QTest::newRow("200 %, the learner's own not a number")
+        << QVariant(200) << QVariant(200) << QByteArray("big") << 200 << QByteArray("2");
     QTest::newRow("an unknown size") << QVariant(175) << QVariant(175) << QByteArray() << 100 << QByteArray();
     QTest::newRow("a fit above the size")
         << QVariant(125) << QVariant(200) << QByteArray() << 125 << QByteArray("1.25");
