@@ -9,6 +9,7 @@
 // launcher started the process, which it passes in LEXIWREN_BENCH_T0_NS.
 #include "ui/FormLayout.h"
 #ifndef LEXIWREN_BARE_WINDOW
+#include "ui/DisplayScale.h"
 #include "ui/Program.h"
 #endif
 
@@ -73,6 +74,9 @@ private:
 int main(int argc, char *argv[])
 {
     noteStep("main");
+#ifndef LEXIWREN_BARE_WINDOW
+    lexiwren::scaleBeforeApplication();
+#endif
     QApplication app(argc, argv);
     noteStep("app");
 #ifdef LEXIWREN_BARE_WINDOW
@@ -86,6 +90,8 @@ int main(int argc, char *argv[])
     window.show();
 #else
     lexiwren::setUpApplication();
+    if (lexiwren::restartedForScreen())
+        return 0;
     lexiwren::Program program;
     noteStep("built");
     FirstFrame firstFrame(&program.window());

@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Lexiwren: a hands-free English vocabulary drill.
+#include "ui/DisplayScale.h"
 #include "ui/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    lexiwren::scaleBeforeApplication();
     QApplication app(argc, argv);
     lexiwren::setUpApplication();
+    if (lexiwren::restartedForScreen())
+        return 0;
     lexiwren::Program program;
     program.show();
     return QApplication::exec();

@@ -38,4 +38,14 @@ void shuffleRows(CardTable &rows, qint16 cardCount, RandomSource &random, qint16
     }
 }
 
+void shuffleAllRows(CardTable &rows, qint16 cardCount, RandomSource &random, qint16 &cardIndex, qint16 &fieldIndex)
+{
+    const qint16 count = qMin(cardCount, static_cast<qint16>(TableRows - 1));
+    for (cardIndex = static_cast<qint16>(count - 1); cardIndex > 0; --cardIndex) {
+        const int other = drawRow(static_cast<qint16>(cardIndex + 1), random);
+        for (fieldIndex = 0; fieldIndex < FieldsPerCard; ++fieldIndex)
+            std::swap(rows[cardIndex][fieldIndex], rows[other][fieldIndex]);
+    }
+}
+
 } // namespace lexiwren

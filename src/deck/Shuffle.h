@@ -23,4 +23,10 @@ int drawRow(qint16 cardCount, RandomSource &random);
 // Swaps SwapCount pairs of rows drawn with drawRow, field by field.
 void shuffleRows(CardTable &rows, qint16 cardCount, RandomSource &random, qint16 &cardIndex, qint16 &fieldIndex);
 
+// For the extras' whole-deck shuffle: every order of rows 0 to cardCount - 1
+// equally likely (Fisher-Yates, from the last row down, each swapped with a
+// row drawn with drawRow among those not yet placed). cardCount - 1 draws;
+// the row after the last card stays where it is.
+void shuffleAllRows(CardTable &rows, qint16 cardCount, RandomSource &random, qint16 &cardIndex, qint16 &fieldIndex);
+
 } // namespace lexiwren

@@ -60,6 +60,12 @@ void DrillRunner::swapShuffle(DrillState &state, RandomSource &random)
     shuffleRows(state.shuffled, state.cardCount, random, state.cardIndex, state.fieldIndex);
 }
 
+void DrillRunner::wholeShuffle(DrillState &state, RandomSource &random)
+{
+    copyRows(state.deck, state.shuffled, state.cardCount, state.cardIndex, state.fieldIndex);
+    shuffleAllRows(state.shuffled, state.cardCount, random, state.cardIndex, state.fieldIndex);
+}
+
 void DrillRunner::setSpeaker(Speaker *speaker)
 {
     m_speaker = speaker;

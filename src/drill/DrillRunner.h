@@ -68,6 +68,8 @@ public:
     // The 21 swaps of the shuffled copy unless replaced.
     void setLapShuffle(LapShuffle shuffle) { m_lapShuffle = std::move(shuffle); }
     static void swapShuffle(DrillState &state, RandomSource &random);
+    // The extras' whole-deck shuffle: a uniform order of every loaded card.
+    static void wholeShuffle(DrillState &state, RandomSource &random);
 
 private:
     // Said before the card's time; false when the phase is over (next, stop).

@@ -3,6 +3,9 @@
 
 #include "Extras.h"
 
+#include "DisplayScale.h"
+#include "FileList.h"
+#include "FolderChoice.h"
 #include "Fonts.h"
 #include "drill/DrillControl.h"
 
@@ -33,6 +36,11 @@ Extras::Extras(QWidget *window, DrillControl &control)
     m_menu->addSeparator();
     m_laps = addSwitch(QStringLiteral("繰り返し"), QStringLiteral("extras/laps"));
     m_speech = addSwitch(QStringLiteral("英単語を読み上げる"), QStringLiteral("extras/speech"));
+    m_wholeShuffle = addSwitch(QStringLiteral("全体をシャッフル"), QStringLiteral("extras/wholeShuffle"));
+    m_menu->addSeparator();
+    if (auto *list = window->findChild<FileList *>())
+        m_folder = new FolderChoice(window, *list, *m_menu);
+    m_scale = new DisplayScale(window, *m_menu, m_control);
 
     connect(m_pause, &QAction::triggered, &m_control, &DrillControl::togglePause);
     connect(m_pauseOnly, &QAction::triggered, &m_control, &DrillControl::pause);
@@ -58,6 +66,11 @@ bool Extras::laps() const
 bool Extras::speech() const
 {
     return m_speech->isChecked();
+}
+
+bool Extras::wholeShuffle() const
+{
+    return m_wholeShuffle->isChecked();
 }
 
 // Added to the window as well as the menu, so the keys work with the menu

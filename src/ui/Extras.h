@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Lexiwren authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The extras: keys that drive a running drill (pause, next, stop) and the
-// switches of the extras (laps, speech), all in one menu that a right click, the Menu
-// key or Shift+F10 opens. Nothing of it shows until the menu is opened, and
-// its switches are remembered between runs.
+// The extras: keys that drive a running drill (pause, next, stop), the
+// switches of the extras (laps, speech, the whole-deck shuffle), the file
+// list's folder and the window's size, all in one menu that a right click,
+// the Menu key or Shift+F10 opens. Nothing of it shows until the menu is
+// opened, and its switches are remembered between runs.
 #pragma once
 
 #include <QObject>
@@ -17,7 +18,9 @@ class QWidget;
 
 namespace lexiwren {
 
+class DisplayScale;
 class DrillControl;
+class FolderChoice;
 
 class Extras : public QObject
 {
@@ -32,10 +35,16 @@ public:
 
     bool laps() const;
     bool speech() const;
+    // A random drill orders the whole deck anew rather than swapping 21 pairs.
+    bool wholeShuffle() const;
 
     QAction *pauseAction() const { return m_pause; }
     QAction *lapsAction() const { return m_laps; }
     QAction *speechAction() const { return m_speech; }
+    QAction *wholeShuffleAction() const { return m_wholeShuffle; }
+    // The file list's folder; none in a window without a file list.
+    FolderChoice *folderChoice() const { return m_folder; }
+    DisplayScale &displayScale() const { return *m_scale; }
 
 private:
     QAction *addKeyAction(const QString &text, const QList<QKeySequence> &keys);
@@ -54,6 +63,9 @@ private:
     QAction *m_stop;
     QAction *m_laps;
     QAction *m_speech;
+    QAction *m_wholeShuffle;
+    FolderChoice *m_folder = nullptr;
+    DisplayScale *m_scale;
 };
 
 } // namespace lexiwren

@@ -41,13 +41,31 @@ FileList::FileList(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    watchWorkingDirectory();
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FileList::refresh);
+    refresh();
+}
+
+void FileList::followWorkingDirectory()
+{
+    // A file of the same name in the new folder is another file.
+    clearSelection();
+    setCurrentItem(nullptr);
+    clear();
+    watchWorkingDirectory();
+    refresh();
+}
+
+void FileList::watchWorkingDirectory()
+{
+    // The watch stays on the folder it was added for, whatever "." names later.
+    if (const QStringList watched = m_watcher.directories(); !watched.isEmpty())
+        m_watcher.removePaths(watched);
     // "." rather than the folder's path, which as text may no longer name a
     // folder that was itself unpacked with a Shift_JIS name.
     if (!m_watcher.addPath(QStringLiteral(".")))
         qCWarning(lcUi, "Cannot watch the folder \"%s\": files added or removed later will not show in the list",
                   qUtf8Printable(QDir::currentPath()));
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FileList::refresh);
-    refresh();
 }
 
 QString FileList::selectedName() const

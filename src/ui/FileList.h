@@ -26,6 +26,8 @@ public:
     QByteArray selectedNameBytes() const;
     // Reads the directory again, keeping the selection when its file is still there.
     void refresh();
+    // Lists and watches the working directory anew once it has changed.
+    void followWorkingDirectory();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -36,6 +38,7 @@ private:
         QString shown;
         QByteArray name;
     };
+    void watchWorkingDirectory();
     static QList<Entry> questionFiles();
     QList<QByteArray> listedNames() const;
 

@@ -153,6 +153,11 @@ void Form1::setupExtras()
     connect(m_extras->lapsAction(), &QAction::toggled, this, [this](bool on) { m_runner.setLapsOn(on); });
     m_runner.setSpeechOn(m_extras->speech());
     connect(m_extras->speechAction(), &QAction::toggled, this, [this](bool on) { m_runner.setSpeechOn(on); });
+    const auto chooseShuffle = [this](bool whole) {
+        m_runner.setLapShuffle(whole ? &DrillRunner::wholeShuffle : &DrillRunner::swapShuffle);
+    };
+    chooseShuffle(m_extras->wholeShuffle());
+    connect(m_extras->wholeShuffleAction(), &QAction::toggled, this, chooseShuffle);
 
     // The speed box's text keeps its own edit menu; a right click on its
     // arrow, which would open that menu too, opens none.

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace lexiwren;
 using namespace Qt::StringLiterals;
 
@@ -42,6 +44,10 @@ private slots:
     void drawsStayBelowTheCount();
     void noCardsSwapsRowZeroWithItself();
     void everyCardReachesEveryPosition();
+    void wholeShuffleScriptedDraws_data();
+    void wholeShuffleScriptedDraws();
+    void positionsAreUniform_data();
+    void positionsAreUniform();
 };
 
 void TestShuffle::copyTakesTheRowAfterTheLast()
@@ -125,6 +131,85 @@ void TestShuffle::everyCardReachesEveryPosition()
     for (int card = 0; card < 5; ++card)
         for (int position = 0; position < 5; ++position)
             QVERIFY2(seen[card][position], qPrintable(u"card %1 never at %2"_s.arg(card).arg(position)));
+}
+
+void TestShuffle::wholeShuffleScriptedDraws_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<float>>("draws");
+    QTest::addColumn<QStringList>("order");
+    // From the last row down, row i swaps with floor((i + 1) × r).
+    QTest::newRow("always the first row") << 4 << QList<float>{0.0f} << QStringList{u"e1"_s, u"e2"_s, u"e3"_s, u"e0"_s};
+    QTest::newRow("always the row itself")
+        << 4 << QList<float>{0.99999994f} << QStringList{u"e0"_s, u"e1"_s, u"e2"_s, u"e3"_s};
+    QTest::newRow("reversed") << 4 << QList<float>{0.0f, 0.4f, 0.99f}
+                              << QStringList{u"e3"_s, u"e2"_s, u"e1"_s, u"e0"_s};
+    QTest::newRow("a source that returns 1") << 3 << QList<float>{1.0f} << QStringList{u"e0"_s, u"e1"_s, u"e2"_s};
+    QTest::newRow("one card") << 1 << QList<float>{0.5f} << QStringList{u"e0"_s};
+    QTest::newRow("no cards") << 0 << QList<float>{0.5f} << QStringList{};
+}
+
+void TestShuffle::wholeShuffleScriptedDraws()
+{
+    QFETCH(int, count);
+    QFETCH(QList<float>, draws);
+    QFETCH(QStringList, order);
+    CardTable rows = numbered(count + 1);
+    qint16 index = 0, field = 0;
+    ScriptedRandom random(draws);
+    shuffleAllRows(rows, static_cast<qint16>(count), random, index, field);
+    QCOMPARE(englishOf(rows, count), order);
+    QCOMPARE(random.draws, qMax(0, count - 1));
+    QCOMPARE(rows[count][EnglishField], u"e%1"_s.arg(count)); // the row after the last stays
+    for (const Card &row : std::as_const(rows))
+        QCOMPARE(row[MeaningField].mid(1), row[EnglishField].mid(1)); // rows move whole
+}
+
+// Where each card lands over many shuffles from a seeded generator, as a
+// chi-square against the uniform table with (cards - 1)² degrees of freedom,
+// beyond four standard deviations above its mean only about once in ten
+// thousand by chance. The 21 swaps leave many cards of a deck in place, and
+// the same measure says so.
+void TestShuffle::positionsAreUniform_data()
+{
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<bool>("uniform");
+    QTest::newRow("whole shuffle, 10 cards") << true << 10 << true;
+    QTest::newRow("whole shuffle, 30 cards") << true << 30 << true;
+    QTest::newRow("21 swaps, 10 cards") << false << 10 << false;
+    QTest::newRow("21 swaps, 30 cards") << false << 30 << false;
+}
+
+void TestShuffle::positionsAreUniform()
+{
+    QFETCH(bool, whole);
+    QFETCH(int, cards);
+    QFETCH(bool, uniform);
+    constexpr int runs = 20000;
+    MersenneRandom random;
+    random.seed(20261209);
+    const CardTable deck = numbered(cards + 1);
+    QList<QList<int>> landed(cards, QList<int>(cards, 0));
+    for (int run = 0; run < runs; ++run) {
+        CardTable shuffled;
+        qint16 index = 0, field = 0;
+        copyRows(deck, shuffled, static_cast<qint16>(cards), index, field);
+        if (whole)
+            shuffleAllRows(shuffled, static_cast<qint16>(cards), random, index, field);
+        else
+            shuffleRows(shuffled, static_cast<qint16>(cards), random, index, field);
+        for (int position = 0; position < cards; ++position)
+            ++landed[shuffled[position][EnglishField].mid(1).toInt()][position];
+    }
+    const double expected = double(runs) / cards;
+    double chiSquare = 0;
+    for (const QList<int> &card : std::as_const(landed))
+        for (int count : card)
+            chiSquare += (count - expected) * (count - expected) / expected;
+    const double freedom = double(cards - 1) * (cards - 1);
+    const double limit = freedom + 4 * std::sqrt(2 * freedom);
+    QVERIFY2((chiSquare < limit) == uniform, qPrintable(u"chi-square %1, limit %2"_s.arg(chiSquare).arg(limit)));
 }
 
 QTEST_GUILESS_MAIN(TestShuffle)

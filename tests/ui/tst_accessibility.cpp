@@ -7,9 +7,11 @@
 #include "ui/CardLabel.h"
 #include "ui/PictureBox.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 
 using namespace lexiwren;
 using namespace Qt::StringLiterals;
@@ -31,6 +33,7 @@ private slots:
     void everyControlHasAName();
     void aDrillIsAnnouncedCardByCard();
     void keyboardReachesAndPressesControls();
+    void speedBoxIsNamedThenValued();
 };
 
 void TestAccessibility::everyControlHasAName()
@@ -118,6 +121,47 @@ void TestAccessibility::keyboardReachesAndPressesControls()
     QTest::keyClick(form.Command1, Qt::Key_Space);
     QCOMPARE(form.Label2->text(), u"one"_s);
     QCOMPARE(form.Label6->text(), u"ワン"_s);
+}
+
+// Qt alone names the editable speed box by its value on Linux: a screen
+// reader heard "1" and never 速さ.
+void TestAccessibility::speedBoxIsNamedThenValued()
+{
+    FormFixture fixture;
+    Form1 &form = fixture.form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(form.Combo1);
+    QCOMPARE(box->role(), QAccessible::ComboBox);
+    QCOMPARE(box->text(QAccessible::Name), u"速さ"_s);
+    QCOMPARE(box->text(QAccessible::Value), u"1"_s);
+
+    // What has the focus when the learner types a speed.
+    QLineEdit *speedText = form.Combo1->lineEdit();
+    speedText->selectAll();
+    QTest::keyClicks(speedText, u"2.5"_s);
+    QCOMPARE(box->text(QAccessible::Name), u"速さ"_s);
+    QCOMPARE(box->text(QAccessible::Value), u"2.5"_s);
+    QCOMPARE(accessibleName(speedText), u"速さ"_s);
+
+    // Still a combo box to a screen reader: its list and text, its popup.
+    QCOMPARE(box->childCount(), 2);
+    QCOMPARE(box->child(0)->object(), form.Combo1->view());
+    QCOMPARE(box->child(1)->object(), speedText);
+    QCOMPARE(box->indexOfChild(box->child(1)), 1);
+    QCOMPARE(box->childAt(speedText->mapToGlobal(QPoint(2, 2)).x(), speedText->mapToGlobal(QPoint(2, 2)).y()),
+             box->child(1));
+    QVERIFY(box->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    box->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(form.Combo1->view()->isVisible());
+    box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(!form.Combo1->view()->isVisible());
+
+    // A combo box given no name keeps Qt's: its value.
+    QComboBox unnamed;
+    unnamed.addItems({u"一"_s, u"二"_s});
+    unnamed.setCurrentIndex(1);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&unnamed)->text(QAccessible::Name), u"二"_s);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -63,6 +63,8 @@ private slots:
     void pauseAndPlayKeysDoOnlyThat();
     void rightClickOpensTheMenuOfWhatIsUnderIt_data();
     void rightClickOpensTheMenuOfWhatIsUnderIt();
+    void wholeShuffleSwitch_data();
+    void wholeShuffleSwitch();
 
 private:
     QTemporaryDir m_configuration;
@@ -278,6 +280,42 @@ void TestExtras::rightClickOpensTheMenuOfWhatIsUnderIt()
     }
     shown->close();
     QCOMPARE(opened, menu);
+// Every draw 0: each of the 21 swaps exchanges the first card with itself,
+// while the whole-deck shuffle moves every card down one place.
+void TestExtras::wholeShuffleSwitch_data()
+{
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<int>("drawsPerLap");
+    QTest::newRow("off: 21 swaps") << false << QStringList{u"w1"_s, u"w2"_s, u"w3"_s, u"w4"_s, u"w5"_s} << 42;
+    QTest::newRow("on: the whole deck") << true << QStringList{u"w2"_s, u"w3"_s, u"w4"_s, u"w5"_s, u"w1"_s} << 4;
+}
+
+void TestExtras::wholeShuffleSwitch()
+{
+    QFETCH(bool, whole);
+    QFETCH(QStringList, order);
+    QFETCH(int, drawsPerLap);
+    FormFixture fixture;
+    Form1 &form = fixture.loaded(cardLines(5));
+    QVERIFY(!form.extras().wholeShuffle()); // off until switched on
+    form.extras().wholeShuffleAction()->setChecked(whole);
+    form.extras().lapsAction()->setChecked(true);
+    QStringList words; // one wait per card, answers being off
+    fixture.fakes.runEventsAndSleep([&] {
+        words << form.Label2->text();
+        if (words.size() == 10)
+            form.drillControl().stop();
+    });
+    QTest::mouseClick(form.Command4, Qt::LeftButton);
+
+    QCOMPARE(words, order + order); // each lap shuffled the same way again
+    QCOMPARE(fixture.fakes.random.draws, 2 * drawsPerLap);
+    QCOMPARE(form.Deck[0][EnglishField], u"w1"_s); // the file's order stays for the ordered drills
+
+    FakePlatform otherRun;
+    Form1 next(otherRun.platform());
+    QCOMPARE(next.extras().wholeShuffle(), whole);
 }
 
 QTEST_MAIN(TestExtras)
