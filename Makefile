@@ -21,12 +21,15 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcanberra-
             fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
 # The tests of the desktop entry and the metainfo validate them with these.
 PACKAGES += desktop-file-utils appstream
-# The media-control tests run a private session bus.
-PACKAGES += dbus
+# The media-control tests run a private session bus, the speaker's test a
+# private speech service.
+PACKAGES += dbus speech-dispatcher
 # What only running needs: the bell's sound theme, sound through PulseAudio or
 # PipeWire, a native window on Wayland, the speech service with an English
 # voice. The .deb asks for the same (cmake/Packaging.cmake).
 RUN_PACKAGES := sound-theme-freedesktop libcanberra-pulse qt6-wayland speech-dispatcher speech-dispatcher-espeak-ng
+# The README drives the media controls with playerctl; the .deb does without.
+MEDIA_TOOL_PACKAGES := playerctl
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils speech-dispatcher
 # CPack's .deb generator reads the binary's library needs with these.
@@ -46,11 +49,12 @@ all: build
 
 # What `make run` and `make test` need; run it once as root, or with sudo.
 deps:
-	$(INSTALL_MISSING) $(PACKAGES) $(RUN_PACKAGES)
+	$(INSTALL_MISSING) $(PACKAGES) $(RUN_PACKAGES) $(MEDIA_TOOL_PACKAGES)
 
 # Also what CI and the developer targets below need.
 dev-deps:
-	$(INSTALL_MISSING) $(PACKAGES) $(RUN_PACKAGES) $(TOOL_PACKAGES) $(PACKAGE_PACKAGES) $(FUZZ_PACKAGES) $(STYLE_PACKAGES)
+	$(INSTALL_MISSING) $(PACKAGES) $(RUN_PACKAGES) $(MEDIA_TOOL_PACKAGES) $(TOOL_PACKAGES) $(PACKAGE_PACKAGES) \
+	    $(FUZZ_PACKAGES) $(STYLE_PACKAGES)
 
 configure:
 	$(INSTALL_MISSING) $(PACKAGES)

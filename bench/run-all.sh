@@ -48,9 +48,10 @@ section "Start-up" "$here/startup.sh" "$build" 10
 section "Loading" "$build/bench/load_bench" 5
 section "Cards a random drill leaves in place" "$build/bench/shuffle_fixed_points" 100000
 section "Speech, and start-up with it off and on" "$here/speech.sh" "$build" 10
+section "Leaving mid-word, and the bell's end" "$here/speech_exit.sh" "$build" 5
 
-# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:", "load:", "shuffle:" or "speech:".
-summary=$(grep -E '^(drill|wait|step|start-up|load|shuffle|speech): ' "$log")
+# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:", "load:", "shuffle:", "speech:" or "bell:".
+summary=$(grep -E '^(drill|wait|step|start-up|load|shuffle|speech|bell): ' "$log")
 say
 say "== All figures"
 say "$(printf '%-44s %12s   %-22s %s' figure value target verdict)"

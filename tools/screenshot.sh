@@ -21,7 +21,9 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 app=$!
 window=""
 for _ in $(seq 100); do
-    window=$(xwininfo -root -tree | awk '/Lexiwren!/ {print $1; exit}')
+    # By its window class, which is ASCII: in the POSIX locale xwininfo
+    # cannot print the Japanese title.
+    window=$(xwininfo -root -tree | awk '/\("lexiwren" "Lexiwren"\)/ {print $1; exit}')
     [ -n "$window" ] && break
     sleep 0.1
 done

@@ -5,6 +5,7 @@
 
 #include "Logging.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 
 #include <canberra.h>
@@ -15,6 +16,8 @@ CanberraBeeper::CanberraBeeper() = default;
 
 CanberraBeeper::~CanberraBeeper()
 {
+    // Cancels what still plays and stops libcanberra's thread: an end notice
+    // comes, if at all, before this returns, while the members still exist.
     if (m_context)
         ca_context_destroy(m_context);
 }
@@ -48,13 +51,39 @@ bool CanberraBeeper::ensureContext()
 void CanberraBeeper::beep()
 {
     if (ensureContext()) {
-        const int played = ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                                           "Next card", nullptr);
+        // 0 stands for "nothing playing", so the ids skip it when they wrap.
+        if (++m_lastId == 0)
+            ++m_lastId;
+        const std::uint32_t id = m_lastId;
+        ca_proplist *properties = nullptr;
+        ca_proplist_create(&properties);
+        ca_proplist_sets(properties, CA_PROP_EVENT_ID, "bell");
+        ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Next card");
+        // Set first: the end may come on libcanberra's thread before play returns.
+        m_sounding = id;
+        const int played = ca_context_play_full(m_context, id, properties, &CanberraBeeper::finished, this);
+        ca_proplist_destroy(properties);
         if (played == CA_SUCCESS)
             return;
+        std::uint32_t playing = id;
+        m_sounding.compare_exchange_strong(playing, 0);
         warnNoSound("cannot play the \"bell\" sound", played);
     }
     QApplication::beep();
+}
+
+// On libcanberra's thread, when the bell has ended, failed or was cancelled.
+void CanberraBeeper::finished(ca_context *, std::uint32_t id, int, void *beeper)
+{
+    std::uint32_t playing = id;
+    // A later bell's id stays: only its own end clears it.
+    if (!static_cast<CanberraBeeper *>(beeper)->m_sounding.compare_exchange_strong(playing, 0))
+        return;
+    // A wait sleeping in the event pump wakes up and sees the bell has ended.
+    if (const QCoreApplication *application = QCoreApplication::instance()) {
+        if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(application->thread()))
+            dispatcher->wakeUp();
+    }
 }
 
 // Once per run: a drill beeps at every card, and the reason does not change.

@@ -6,6 +6,9 @@
 
 #include "Beeper.h"
 
+#include <atomic>
+#include <cstdint>
+
 struct ca_context;
 
 namespace lexiwren {
@@ -19,14 +22,22 @@ public:
     CanberraBeeper &operator=(const CanberraBeeper &) = delete;
 
     void beep() override;
+    // Only the desktop's bell reports its end; the toolkit's beep is never
+    // "sounding".
+    bool isSounding() const override { return m_sounding.load() != 0; }
 
 private:
     bool ensureContext();
     void warnNoSound(const char *what, int error);
+    static void finished(ca_context *context, std::uint32_t id, int error, void *beeper);
 
     ca_context *m_context = nullptr;
     bool m_unavailable = false;
     bool m_warned = false;
+    std::uint32_t m_lastId = 0;
+    // The id of the bell still playing, 0 for none; cleared on libcanberra's
+    // own thread when the sound ends.
+    std::atomic<std::uint32_t> m_sounding{0};
 };
 
 } // namespace lexiwren

@@ -11,7 +11,12 @@
 #include <libspeechd.h>
 
 #include <atomic>
+#include <csignal>
 #include <cstdlib>
+#include <mutex>
+
+#include <pthread.h>
+#include <sys/socket.h>
 
 namespace lexiwren {
 
@@ -34,24 +39,28 @@ public:
     {
         connect(this, &SpeechConnection::notified, this, &SpeechConnection::messageDone, Qt::QueuedConnection);
     }
-    ~SpeechConnection() override { close(); }
+    // On the connection's thread as it ends: the word is cut off before the
+    // connection closes, or the service would finish it after the program.
+    ~SpeechConnection() override { close(true); }
 
     void say(quint64 utterance, const QString &text)
     {
         m_utterance = utterance;
         // A connection that broke (the service restarted, say) is opened again once.
         for (int attempt = 0; attempt < 2; ++attempt) {
-            if (!open())
+            if (m_leaving || !open())
                 return;
             spd_cancel(m_spd);
             const int messageId = spd_say(m_spd, SPD_TEXT, text.toUtf8().constData());
             if (messageId >= 0) {
+                qCDebug(lcPlatform) << "speech: said" << text << "as message" << messageId;
                 m_messageId = messageId;
                 return;
             }
-            close();
+            close(false);
         }
-        fail(QStringLiteral("speech-dispatcher did not take the text"));
+        if (!m_leaving)
+            fail(QStringLiteral("speech-dispatcher did not take the text"));
     }
 
     void cancel()
@@ -62,8 +71,27 @@ public:
 
     void messageDone(size_t messageId)
     {
-        if (m_messageId >= 0 && messageId == size_t(m_messageId))
+        if (m_messageId >= 0 && messageId == size_t(m_messageId)) {
+            qCDebug(lcPlatform) << "speech: message" << messageId << "ended";
+            m_messageId = -1; // nothing left to cut off at the end
             emit ended(m_utterance);
+        }
+    }
+
+    // From the speaker's thread, as it goes: no new connection is opened, and
+    // a call stuck on a service that stopped answering (one with no sound
+    // server never ends a word, and then answers nothing more) is cut off,
+    // so the thread can end.
+    void leave() { m_leaving = true; }
+    // False when there is no socket to cut: the thread then waits in opening
+    // the connection, where nothing can end the wait.
+    bool cutOff()
+    {
+        const std::lock_guard lock(m_socketMutex);
+        if (m_socket < 0)
+            return false;
+        ::shutdown(m_socket, SHUT_RDWR);
+        return true;
     }
 
 signals:
@@ -88,6 +116,10 @@ private:
             std::free(error);
             return false;
         }
+        {
+            const std::lock_guard lock(m_socketMutex);
+            m_socket = m_spd->socket;
+        }
         openConnection = this;
         m_spd->callback_end = onSpeechDone;
         m_spd->callback_cancel = onSpeechDone;
@@ -96,14 +128,26 @@ private:
         // An American English voice by language, whatever the learner's
         // default language; voice type, rate and module stay the learner's.
         spd_set_language(m_spd, "en-US");
+        qCDebug(lcPlatform) << "speech: connected to speech-dispatcher";
         return true;
     }
 
-    void close()
+    void close(bool cancelWord)
     {
         if (!m_spd)
             return;
+        // The library may deliver a notice while it closes.
         openConnection = nullptr;
+        m_spd->callback_end = nullptr;
+        m_spd->callback_cancel = nullptr;
+        if (cancelWord && m_messageId >= 0)
+            spd_cancel(m_spd);
+        {
+            // Before the descriptor is closed, so that cutOff() never reaches
+            // another file that reuses its number.
+            const std::lock_guard lock(m_socketMutex);
+            m_socket = -1;
+        }
         spd_close(m_spd); // joins the thread that delivers the notices
         m_spd = nullptr;
         m_messageId = -1;
@@ -116,6 +160,9 @@ private:
     }
 
     SPDConnection *m_spd = nullptr;
+    std::atomic<bool> m_leaving{false};
+    std::mutex m_socketMutex;
+    int m_socket = -1;
     bool m_failed = false;
     quint64 m_utterance = 0;
     int m_messageId = -1;
@@ -140,14 +187,24 @@ SpeechDispatcherSpeaker::~SpeechDispatcherSpeaker()
 {
     if (!m_thread)
         return;
-    cancel();                    // the service would otherwise finish the word after the program
-    m_connection->deleteLater(); // closes on its own thread as the thread ends
+    m_connection->leave();
+    m_connection->deleteLater(); // cuts the word off and closes, on its own thread as the thread ends
     m_thread->quit();
-    // The window is gone by now; a service that hangs must not keep the
-    // program from ending, so its thread is then left to the process's exit.
-    if (!m_thread->wait(QDeadlineTimer(500))) {
-        qCWarning(lcPlatform) << "speech-dispatcher did not let go in time; leaving its connection open";
-        return;
+    // The window is gone by now: a service that stopped answering (one with
+    // no sound server does after its first word) must not keep the program
+    // from ending. Its socket is shut, which ends the call the thread waits
+    // in. A thread still opening the connection (to a service that started
+    // and hangs, or is being started) is left to the process's exit.
+    if (!m_thread->wait(QDeadlineTimer(AnswerMs))) {
+        if (!m_connection->cutOff()) {
+            qCDebug(lcPlatform) << "speech: speech-dispatcher does not answer the connection; leaving it";
+            return;
+        }
+        qCDebug(lcPlatform) << "speech: speech-dispatcher does not answer; cutting its connection";
+        if (!m_thread->wait(QDeadlineTimer(CutOffMs))) {
+            qCWarning(lcPlatform) << "speech-dispatcher did not let go in time; leaving its connection open";
+            return;
+        }
     }
     delete m_thread;
 }
@@ -158,6 +215,18 @@ void SpeechDispatcherSpeaker::start()
         return;
     m_thread = new QThread; // no parent: see the destructor
     m_thread->setObjectName(QStringLiteral("speech"));
+    // libspeechd writes to its socket with write(): a service that went away
+    // must fail the call, not end the program with SIGPIPE. The library's
+    // own thread inherits the mask.
+    connect(
+        m_thread, &QThread::started, m_thread,
+        [] {
+            sigset_t pipe;
+            sigemptyset(&pipe);
+            sigaddset(&pipe, SIGPIPE);
+            pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+        },
+        Qt::DirectConnection);
     m_connection = new SpeechConnection;
     m_connection->moveToThread(m_thread);
     connect(m_connection, &SpeechConnection::ended, this, &SpeechDispatcherSpeaker::ended);

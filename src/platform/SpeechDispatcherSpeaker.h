@@ -35,6 +35,11 @@ signals:
     void cancelRequested();
 
 private:
+    // How long the destructor lets the service answer the cancel before it
+    // cuts the connection, and how long the thread may take after that.
+    static constexpr int AnswerMs = 150;
+    static constexpr int CutOffMs = 100;
+
     void start();
     void ended(quint64 utterance);
     void failed(const QString &reason);
