@@ -3,7 +3,6 @@
 
 #include "ReviewFile.h"
 
-#include "Logging.h"
 #include "TextDecoding.h"
 
 #include <QFile>
@@ -218,7 +217,7 @@ QString ReviewOutcome::message(const QString &fileName) const
                u"ドリルはそのまま続きます。"_s.arg(fileName, detail);
     case Kind::NotQuestions:
         return u"復習ファイル「%1」は問題ファイルとして読めないため、手を付けずにそのままにしてあります。"
-               u"%2 直すか消せば、また復習の印を付けられます。"_s.arg(fileName, refusal.message(fileName));
+               u"%2直すか消せば、また復習の印を付けられます。"_s.arg(fileName, refusal.message(fileName));
     case Kind::Interrupted:
         return u"復習ファイル「%1」の書き込みが途中で止まりました。元のファイルはそのままです。"_s.arg(fileName);
     case Kind::Added:
@@ -292,7 +291,6 @@ ReviewOutcome ReviewFile::change(Change what, const Card &card)
     if (!lock.tryLock(static_cast<int>(m_lockTimeout.count()))) {
         const QString reason = lock.error() == QLockFile::LockFailedError ? u"ほかのプログラムが使用中です"_s
                                                                           : u"ロックファイルを作れません"_s;
-        qCWarning(lcDeck, "Cannot lock the review file \"%s\"", m_path.constData());
         return {Kind::CannotWrite, reason, {}};
     }
 
