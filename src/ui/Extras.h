@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Lexiwren authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The extras: keys that drive a running drill (pause, next, stop) and the
+// The extras: keys that drive a running drill (pause, next, stop, mark for
+// review) and the
 // switches of the extras (laps, speech), all in one menu that a right click, the Menu
 // key or Shift+F10 opens. Nothing of it shows until the menu is opened, and
 // its switches are remembered between runs.
@@ -37,6 +38,7 @@ public:
     QAction *pauseAction() const { return m_pause; }
     QAction *nextAction() const { return m_next; }
     QAction *stopAction() const { return m_stop; }
+    QAction *reviewAction() const { return m_review; }
     QAction *lapsAction() const { return m_laps; }
     QAction *speechAction() const { return m_speech; }
 
@@ -52,6 +54,7 @@ private:
     QAction *m_pause;
     QAction *m_next;
     QAction *m_stop;
+    QAction *m_review;
     QAction *m_laps;
     QAction *m_speech;
 };

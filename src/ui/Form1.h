@@ -12,6 +12,7 @@
 #include "drill/DrillControl.h"
 #include "drill/DrillView.h"
 #include "drill/PacedWait.h"
+#include "drill/ReviewMarks.h"
 #include "platform/Platform.h"
 
 #include <QWidget>
@@ -127,6 +128,9 @@ private:
     void setupFocusOrder();
     void setupExtras();
     void showPauseMark(bool paused);
+    void setupReviewMarks();
+    void showReviewMark(ReviewMarks::Mark mark);
+    void reportReviewProblem(const QString &message);
     bool speechOn() const;
     void cancelSpeech();
     void reportSpeechTrouble();
@@ -165,6 +169,9 @@ private:
     std::array<QPushButton *, 4> m_startButtons{};
     Extras *m_extras = nullptr;
     QLabel *m_pauseMark = nullptr;
+    // The cards marked for review; the mark is made when first shown.
+    ReviewMarks m_reviewMarks;
+    QLabel *m_reviewMark = nullptr;
     ShownCard m_shownCard;
     Speaker *m_speaker = nullptr;
     QString m_wordToSay; // by the wait that follows

@@ -81,6 +81,9 @@ const QList<LineRow> &accentLines();
 // between the card number and the total.
 inline constexpr int PauseMarkX = 420;
 inline constexpr int PauseMarkY = 35;
+// The review mark of the card in view: right of the pause mark, left of the lap.
+inline constexpr int ReviewMarkX = 580;
+inline constexpr int ReviewMarkY = 35;
 
 constexpr QRect toPixels(const QRect &twips)
 {
