@@ -136,13 +136,10 @@ void TestReviewFile::changes_data()
     QTest::newRow("edited by hand: line taken out, rest kept")
         << edited << QStringList{u"-b"_s} << crlf + CherryLine + " extra words" + crlf;
     QTest::newRow("edited by hand: a card not in it") << edited << QStringList{u"-a"_s} << edited;
-    QTest::newRow("edited by hand: card there already") << edited << QStringList{u"+c"_s} << edited;
     QTest::newRow("no line end at the end")
         << BananaLine << QStringList{u"+a"_s} << BananaLine + "\n" + AppleLine + "\n";
     QTest::newRow("end-of-file mark") << BananaLine + crlf + "\x1A" << QStringList{u"+a"_s}
                                       << BananaLine + crlf + AppleLine + crlf;
-    QTest::newRow("byte-order mark, emptied, made afresh") << "\xEF\xBB\xBF" + BananaLine + "\n"
-                                                           << QStringList{u"-b"_s, u"+a"_s} << AppleLine + "\n";
     QTest::newRow("byte-order mark, card added")
         << "\xEF\xBB\xBF" + BananaLine + "\n"
         << QStringList{u"+a"_s} << "\xEF\xBB\xBF" + BananaLine + "\n" + AppleLine + "\n";
