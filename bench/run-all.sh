@@ -37,6 +37,8 @@ say "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 section "Drill timing, processor cost and a long wait (offscreen)" \
     env QT_QPA_PLATFORM=offscreen "$build/bench/drill_timing" 3
 section "Card step latency (offscreen)" env QT_QPA_PLATFORM=offscreen "$build/bench/step_latency" 3
+section "Marking cards for review during a drill (offscreen)" \
+    env QT_QPA_PLATFORM=offscreen "$build/bench/review_marks" 3
 # A real X server when there is one: making a message box's window is most of what it costs.
 if command -v xvfb-run >/dev/null; then
     section "Failed load during a drill (xcb, Xvfb)" \
@@ -50,8 +52,9 @@ section "Cards a random drill leaves in place" "$build/bench/shuffle_fixed_point
 section "Speech, and start-up with it off and on" "$here/speech.sh" "$build" 10
 section "Leaving mid-word, and the bell's end" "$here/speech_exit.sh" "$build" 5
 
-# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:", "load:", "shuffle:", "speech:" or "bell:".
-summary=$(grep -E '^(drill|wait|step|start-up|load|shuffle|speech|bell): ' "$log")
+# Every benchmark names its closing figures "drill:", "wait:", "step:", "review:", "start-up:", "load:", "shuffle:",
+# "speech:" or "bell:".
+summary=$(grep -E '^(drill|wait|step|review|start-up|load|shuffle|speech|bell): ' "$log")
 say
 say "== All figures"
 say "$(printf '%-44s %12s   %-22s %s' figure value target verdict)"

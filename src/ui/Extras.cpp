@@ -33,6 +33,8 @@ Extras::Extras(QWidget *window, DrillControl &control)
     m_resumeOnly = addWindowKey(QKeySequence(Qt::Key_MediaPlay));
     m_next = addKeyAction(QStringLiteral("次へ"), {QKeySequence(Qt::Key_N), QKeySequence(Qt::Key_MediaNext)});
     m_stop = addKeyAction(QStringLiteral("停止"), {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_MediaStop)});
+    // The window marks the card in view; the key is only the learner's way in.
+    m_review = addKeyAction(QStringLiteral("このカードを復習に入れる"), {QKeySequence(Qt::Key_M)});
     m_menu->addSeparator();
     m_laps = addSwitch(QStringLiteral("繰り返し"), QStringLiteral("extras/laps"));
     m_speech = addSwitch(QStringLiteral("英単語を読み上げる"), QStringLiteral("extras/speech"));
@@ -105,12 +107,12 @@ QAction *Extras::addSwitch(const QString &text, const QString &key)
     return action;
 }
 
-// The keys act only while a drill runs; otherwise P, N and Escape are left
+// The keys act only while a drill runs; otherwise P, N, M and Escape are left
 // to whichever control has the focus.
 void Extras::followDrillState()
 {
     const bool running = m_control.isRunning();
-    for (QAction *action : {m_pause, m_pauseOnly, m_resumeOnly, m_next, m_stop})
+    for (QAction *action : {m_pause, m_pauseOnly, m_resumeOnly, m_next, m_stop, m_review})
         action->setEnabled(running);
 }
 

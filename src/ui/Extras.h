@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Lexiwren authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The extras: keys that drive a running drill (pause, next, stop), the
-// switches of the extras (laps, speech, the whole-deck shuffle), the file
-// list's folder and the window's size, all in one menu that a right click,
-// the Menu key or Shift+F10 opens. Nothing of it shows until the menu is
-// opened, and its switches are remembered between runs.
+// The extras: keys that drive a running drill (pause, next, stop, mark for
+// review), the switches of the extras (laps, speech, the whole-deck shuffle),
+// the file list's folder and the window's size, all in one menu that a right
+// click, the Menu key or Shift+F10 opens. Nothing of it shows until the menu
+// is opened, and its switches are remembered between runs.
 #pragma once
 
 #include <QObject>
@@ -39,6 +39,7 @@ public:
     bool wholeShuffle() const;
 
     QAction *pauseAction() const { return m_pause; }
+    QAction *reviewAction() const { return m_review; }
     QAction *lapsAction() const { return m_laps; }
     QAction *speechAction() const { return m_speech; }
     QAction *wholeShuffleAction() const { return m_wholeShuffle; }
@@ -61,6 +62,7 @@ private:
     QAction *m_resumeOnly;
     QAction *m_next;
     QAction *m_stop;
+    QAction *m_review;
     QAction *m_laps;
     QAction *m_speech;
     QAction *m_wholeShuffle;

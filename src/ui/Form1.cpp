@@ -166,6 +166,55 @@ void Form1::setupExtras()
     m_pauseMark->hide();
     connect(&m_control, &DrillControl::stateChanged, this,
             [this](DrillControl::State state) { showPauseMark(state == DrillControl::State::Paused); });
+    setupReviewMarks();
+}
+
+void Form1::setupReviewMarks()
+{
+    connect(m_extras->reviewAction(), &QAction::triggered, this, [this] { showReviewMark(m_reviewMarks.toggle()); });
+    connect(&m_reviewMarks, &ReviewMarks::markChanged, this, &Form1::showReviewMark);
+    connect(&m_reviewMarks, &ReviewMarks::problem, this, &Form1::reportReviewProblem);
+}
+
+// Beside the pause mark's place, clear of the number, the lap, the total and
+// the card; nothing is made until a card is first marked.
+void Form1::showReviewMark(ReviewMarks::Mark mark)
+{
+    const QString text = ReviewMarks::text(mark);
+    if (!m_reviewMark) {
+        if (text.isEmpty())
+            return;
+        m_reviewMark = new QLabel(Picture1);
+        m_reviewMark->setObjectName(QStringLiteral("ReviewMark"));
+        m_reviewMark->setTextFormat(Qt::PlainText);
+        m_reviewMark->setFont(makeFont(FontFace::Gothic, 24.0));
+        QPalette blue = m_reviewMark->palette();
+        blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xC0));
+        m_reviewMark->setPalette(blue);
+        m_reviewMark->move(ReviewMarkX, ReviewMarkY);
+        m_reviewMark->setAccessibleName(QStringLiteral("復習の印"));
+    }
+    if (m_reviewMark->text() == text && m_reviewMark->isVisible() == !text.isEmpty())
+        return;
+    m_reviewMark->setText(text);
+    m_reviewMark->adjustSize();
+    m_reviewMark->raise();
+    m_reviewMark->setVisible(!text.isEmpty());
+    announce(m_reviewMark, text);
+}
+
+// Below the card, never over its text, and never modal: the drill goes on.
+void Form1::reportReviewProblem(const QString &message)
+{
+    auto *notice = new QMessageBox(QMessageBox::Warning, QStringLiteral("復習ファイル"), message, QMessageBox::Ok,
+                                   this);
+    notice->setObjectName(QStringLiteral("ReviewNotice"));
+    notice->setTextFormat(Qt::PlainText);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->setWindowModality(Qt::NonModal);
+    notice->adjustSize();
+    notice->move(mapToGlobal(QPoint(Picture1->x(), Picture1->geometry().bottom() + 1)));
+    notice->show();
 }
 
 void Form1::showPauseMark(bool paused)
@@ -237,6 +286,8 @@ void Form1::Command6_Click()
         for (FieldIndex = 0; FieldIndex < FieldsPerCard; ++FieldIndex)
             Deck[CardIndex][FieldIndex] = pieces[FieldIndex];
     }
+    m_reviewMarks.deckLoaded(File1->selectedNameBytes());
+    showReviewMark(ReviewMarks::Mark::None);
     enableStartButtons();
 }
 
@@ -419,7 +470,10 @@ bool Form1::hold(qint32 durationMs)
 
 void Form1::phaseShown(const CardInView &card)
 {
-    Q_UNUSED(card);
+    if (card.phase == CardPhase::Header) {
+        m_reviewMarks.cardShown(card.row);
+        showReviewMark(m_reviewMarks.mark());
+    }
     emit cardInViewChanged();
 }
 

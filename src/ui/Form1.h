@@ -12,6 +12,7 @@
 #include "drill/DrillRunner.h"
 #include "drill/DrillView.h"
 #include "drill/DrillWait.h"
+#include "drill/ReviewMarks.h"
 #include "platform/Platform.h"
 
 #include <QWidget>
@@ -124,6 +125,9 @@ private:
     void setupExtras();
     void showPauseMark(bool paused);
     void reportSpeechTrouble(SpeechTrouble trouble);
+    void setupReviewMarks();
+    void showReviewMark(ReviewMarks::Mark mark);
+    void reportReviewProblem(const QString &message);
     void enableStartButtons();
 
     // DrillView
@@ -160,6 +164,9 @@ private:
     Extras *m_extras = nullptr;
     // Made from the layout table with the controls, shown only while paused.
     QLabel *m_pauseMark = nullptr;
+    // The cards marked for review; the mark is made when first shown.
+    ReviewMarks m_reviewMarks;
+    QLabel *m_reviewMark = nullptr;
 };
 
 } // namespace lexiwren

@@ -78,6 +78,11 @@ inline constexpr int AccentLineWidth = 5;
 inline const QColor AccentLineColor{0xFF, 0x00, 0x00};
 const QList<LineRow> &accentLines();
 
+// The review mark of the card in view, in pixels of Picture1: right of the
+// pause mark, left of the lap.
+inline constexpr int ReviewMarkX = 580;
+inline constexpr int ReviewMarkY = 35;
+
 constexpr QRect toPixels(const QRect &twips)
 {
     return {twips.x() / TwipsPerPixel, twips.y() / TwipsPerPixel, twips.width() / TwipsPerPixel,

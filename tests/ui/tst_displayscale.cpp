@@ -226,7 +226,7 @@ void TestDisplayScale::theMenuOffersEveryExtra()
     FormFixture fixture;
     Form1 &form = fixture.form();
     QStringList texts;
-    for (const QAction *action : form.extras().menu()->actions())
+    for (const QAction *action : form.findChild<QMenu *>(u"ExtrasMenu"_s)->actions())
         if (!action->isSeparator())
             texts << action->text();
     for (const QString &extra : {u"全体をシャッフル"_s, u"フォルダを選ぶ…"_s, u"表示の大きさ"_s})

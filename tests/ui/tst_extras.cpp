@@ -280,6 +280,8 @@ void TestExtras::rightClickOpensTheMenuOfWhatIsUnderIt()
     }
     shown->close();
     QCOMPARE(opened, menu);
+}
+
 // Every draw 0: each of the 21 swaps exchanges the first card with itself,
 // while the whole-deck shuffle moves every card down one place.
 void TestExtras::wholeShuffleSwitch_data()
