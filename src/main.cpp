@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Lexiwren: a hands-free English vocabulary drill.
+#include "maker/MakeCommand.h"
 #include "ui/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Making a question file needs no display, so it never makes a QApplication.
+    if (lexiwren::maker::isMakeCommand(argc, argv))
+        return lexiwren::maker::makeCommandMain(argc, argv);
     QApplication app(argc, argv);
     lexiwren::setUpApplication();
     lexiwren::Program program;
