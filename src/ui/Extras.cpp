@@ -31,6 +31,11 @@ Extras::Extras(QWidget *window, DrillControl &control)
     m_laps = addSwitch(QStringLiteral("繰り返し"), QStringLiteral("extras/laps"));
     m_speech = addSwitch(QStringLiteral("英単語を読み上げる"), QStringLiteral("extras/speech"));
 
+    // Windows of their own that the extras open.
+    m_menu->addSeparator();
+    m_makeQuestionFile = m_menu->addAction(QStringLiteral("単語リストから問題ファイルを作る…"));
+    m_makeQuestionFile->setObjectName(QStringLiteral("MakeQuestionFile"));
+
     connect(m_pause, &QAction::triggered, &m_control, &DrillControl::togglePause);
     connect(m_next, &QAction::triggered, &m_control, &DrillControl::next);
     connect(m_stop, &QAction::triggered, &m_control, &DrillControl::stop);

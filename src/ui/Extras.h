@@ -39,6 +39,8 @@ public:
     QAction *stopAction() const { return m_stop; }
     QAction *lapsAction() const { return m_laps; }
     QAction *speechAction() const { return m_speech; }
+    // Opens the question-file maker; the program connects it to the window.
+    QAction *makeQuestionFileAction() const { return m_makeQuestionFile; }
 
 private:
     QAction *addKeyAction(const QString &text, const QList<QKeySequence> &keys);
@@ -54,6 +56,7 @@ private:
     QAction *m_stop;
     QAction *m_laps;
     QAction *m_speech;
+    QAction *m_makeQuestionFile;
 };
 
 } // namespace lexiwren

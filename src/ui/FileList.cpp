@@ -50,6 +50,11 @@ FileList::FileList(QWidget *parent)
     refresh();
 }
 
+QString FileList::folder() const
+{
+    return QDir::currentPath();
+}
+
 QString FileList::selectedName() const
 {
     const QList<QListWidgetItem *> selected = selectedItems();
