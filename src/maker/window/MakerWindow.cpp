@@ -130,7 +130,10 @@ void MakerWindow::setupControls()
     m_table->setTabKeyNavigation(false);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                              | QAbstractItemView::AnyKeyPressed);
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // One height for every row, room for the mark included: sizing each row
+    // to its contents would measure thousands of cells at every draft.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(ReadingDelegate::rowHeight());
     QHeaderView *columns = m_table->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setStretchLastSection(true);

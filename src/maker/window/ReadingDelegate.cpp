@@ -14,6 +14,8 @@
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 
+#include <cmath>
+
 namespace lexiwren::maker {
 
 namespace {
@@ -98,9 +100,15 @@ void ReadingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
 QSize ReadingDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    // Room under the text for the mark.
-    size.rheight() += static_cast<int>(2.0 * markWidth(option.font)) + 2;
+    size.setHeight(qMax(size.height(), rowHeight()));
     return size;
+}
+
+// The text, the mark under it with as much again below, and the cell's margins.
+int ReadingDelegate::rowHeight()
+{
+    const QFont font = makeFont(FontFace::Mincho, 12.0);
+    return static_cast<int>(std::ceil(QFontMetricsF(font).height() + 2.0 * markWidth(font))) + 6;
 }
 
 } // namespace lexiwren::maker

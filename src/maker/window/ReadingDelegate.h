@@ -24,6 +24,8 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // A row tall enough for a reading and its mark.
+    static int rowHeight();
 
     // The mark of a reading drawn from left in font, in the cell's coordinates.
     static QLineF markLine(const QString &reading, const QString &accent, const QFont &font,
