@@ -80,7 +80,9 @@ void CardPreview::showDraft(const Draft &draft)
     m_reading->setText(draft.reading);
     m_meaning->setText(draft.meaning);
     m_accent = draft.accent;
-    m_mark->setVisible(!draft.reading.isEmpty());
+    // Shown as the drill shows it with the reading on: an empty reading too
+    // gets its mark, which is why such a row is flagged.
+    m_mark->show();
     placeMark();
 }
 

@@ -87,7 +87,9 @@ void ReadingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->setFont(item.font);
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    const QPointF topLeft(area.left(), area.top());
+    // The text and its mark as one block, centred as the other columns' text is.
+    const qreal block = metrics.height() + 2.0 * markWidth(item.font);
+    const QPointF topLeft(area.left(), area.top() + qMax(0.0, (area.height() - block) / 2.0));
     painter->drawText(QRectF(topLeft, QSizeF(area.width(), metrics.height())), Qt::AlignLeft | Qt::AlignTop, reading);
     if (!reading.isEmpty()) {
         const QLineF mark = markLine(reading, index.data(DraftTableModel::AccentRole).toString(), item.font, topLeft);
