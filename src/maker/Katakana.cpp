@@ -160,6 +160,26 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
             finalE = true;
         }
     }
+    // An e silent before a suffix: basement, amusement, lonely.
+    for (qsizetype i = 1; i < clusters.size() && clusters.size() > vowels; ++i) {
+        const Cluster cluster = clusters[i];
+        if (cluster.end - cluster.begin != 1 || word[cluster.begin] != u'e')
+            continue;
+        const QStringView rest = QStringView(word).sliced(cluster.end);
+        if (rest.startsWith(u"ment") || rest.startsWith(u"ly") || rest.startsWith(u"ful") || rest.startsWith(u"less")
+            || rest.startsWith(u"ness") || rest == u"s" || rest == u"d") {
+            clusters.removeAt(i);
+            --i;
+        }
+    }
+    // -ism, -asm: the m ends the word with a vowel the spelling does not
+    // write, as ズム.
+    bool silentM = false;
+    if (clusters.size() + 1 == vowels && word.endsWith(u"sm") && phones.size() >= 3 && phones.back().symbol == "m"
+        && phones[phones.size() - 2].isVowel()) {
+        clusters.append({n, n});
+        silentM = true;
+    }
     // Split pairs read as two vowels (piano, radio) until the counts agree.
     for (qsizetype i = 0; i < clusters.size() && clusters.size() < vowels; ++i) {
         if (clusters[i].end - clusters[i].begin == 2) {
@@ -183,7 +203,7 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
         hint.after = word.sliced(clusters[i].end, afterEnd - clusters[i].end);
         hints.append(hint);
     }
-    if (silentLe)
+    if (silentLe || silentM)
         hints.back().silent = true;
     if (finalE && !hints.isEmpty())
         hints.back().beforeFinalE = hints.back().after.size() == 1;
@@ -211,6 +231,17 @@ public:
         , m_primary(pronunciation.primary)
         , m_hints(spellingHints(spelling, pronunciation))
     {
+        // An er before a vowel is a vowel and an r that begins the next
+        // syllable: around アラウンド, binary バイナリー.
+        for (int i = 0; i + 1 < m_phones.size(); ++i) {
+            if (m_phones[i].symbol == "er" && m_phones[i + 1].isVowel()) {
+                m_phones[i].symbol = "ax";
+                m_reducedR.append(i);
+                m_phones.insert(i + 1, {QByteArray("r"), -1});
+                if (m_primary > i)
+                    ++m_primary;
+            }
+        }
     }
 
     KanaReading write()
@@ -257,7 +288,16 @@ public:
                 i = writeSyllable(c, i, i + 2, true);
                 continue;
             }
-            if (symbolAt(i + 1) == "w" && isVowel(i + 2) && c != "w" && c != "l" && c != "r") {
+            if (symbolAt(i + 1) == "y" && isVowel(i + 2) && m_phones[i + 2].stress == 0
+                && hintAt(i + 2).letters.size() >= 2 && hintAt(i + 2).letters.startsWith(u'i')) {
+                // billion ビリオン, brilliant ブリリアント: the y is the i the spelling shows.
+                writeDoubled(i);
+                m_out += syllable(c, 'i', false);
+                i = writeSyllable(QByteArray(), i + 2, i + 2, false);
+                continue;
+            }
+            const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "s" || c == "t" || c == "d"));
+            if (symbolAt(i + 1) == "w" && isVowel(i + 2) && clusterW) {
                 const int start = static_cast<int>(m_out.size());
                 m_out += c == "t" ? u"ツ"_s : QString::fromUtf16(rowOf(c).alone);
                 i = writeSyllable("w~", i + 1, i + 2, false, start);
@@ -286,6 +326,13 @@ private:
         }
         return true;
     }
+    int hintOrdinal(int i) const
+    {
+        int ordinal = 0;
+        for (int j = 0; j < i; ++j)
+            ordinal += m_phones[j].isVowel() ? 1 : 0;
+        return ordinal;
+    }
     VowelHint hintAt(int i) const
     {
         int ordinal = 0;
@@ -300,6 +347,9 @@ private:
         const VowelHint hint = hintAt(i);
         const QString &letters = hint.letters;
         const bool stressed = phone.stress > 0;
+        // The CMU dictionary marks secondary stress as it marks the main one;
+        // only the main stress lengthens a vowel.
+        const bool strong = i == m_primary || (m_primary < 0 && stressed);
         const bool last = isLastVowel(i);
         const bool beforeVowel = isVowel(i + 1);
         // An r closing the vowel: car, more, air.
@@ -312,7 +362,10 @@ private:
             out.silent = true;
             return out;
         }
-        if (v == "aa") {
+        if (v == "aa" && (letters == u"au" || letters == u"aw")) {
+            out.column = 'o'; // auction オークション
+            out.tail = u"ー"_s;
+        } else if (v == "aa") {
             out.column = letters.startsWith(u'o') ? 'o' : 'a';
             out.tail = closingR || (last && !beforeVowel && out.column == 'a' && i + 1 >= m_phones.size()) ? u"ー"_s
                                                                                                            : QString();
@@ -330,53 +383,67 @@ private:
                 out.tail = u"ー"_s;
         } else if (v == "aw") {
             out.column = 'a';
-            out.tail = u"ウ"_s;
+            out.tail = closingR ? u"ワー"_s : u"ウ"_s; // hour アワー
         } else if (v == "ay") {
             out.column = 'a';
-            out.tail = u"イ"_s;
+            out.tail = closingR ? u"イア"_s : u"イ"_s; // fire ファイア
         } else if (v == "eh") {
-            out.column = 'e';
+            // barracks バラックス: the a before r that American English reads as e.
+            out.column = letters == u"a" && symbolAt(i + 1) == "r" && !closingR ? 'a' : 'e';
             if (closingR)
                 out.tail = u"ア"_s;
         } else if (v == "er") {
             out.column = 'a';
-            out.tail = u"ー"_s;
+            out.tail = stressed && !strong && !last ? QString() : u"ー"_s;
             if (!stressed && !last && letters.startsWith(u'o')) {
                 out.column = 'o';
                 out.tail.clear();
             }
         } else if (v == "ey") {
             out.column = 'e';
-            out.tail = letters.contains(u'i') || letters.contains(u'y') ? u"イ"_s : u"ー"_s;
+            out.tail = letters.contains(u'i') || letters.contains(u'y') || beforeVowel ? u"イ"_s : u"ー"_s;
         } else if (v == "ih" || v == "ax") {
             out.column = v == "ih" ? 'i' : 'a';
-            if (!stressed) {
-                const QChar first = letters.isEmpty() ? QChar() : letters.front();
+            const bool firstVowel = hintOrdinal(i) == 0;
+            if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty() && !(v == "ih" && firstVowel)) {
+                QString l = letters;
+                const QByteArray before = symbolAt(i - 1);
+                // -tion ション, -cious シャス, patient ペイシェント
+                if ((before == "sh" || before == "ch" || before == "jh" || before == "zh") && l.size() >= 2
+                    && (l.front() == u'i' || l.front() == u'e'))
+                    l.remove(0, 1);
+                const QChar first = l.front();
                 if (hint.beforeFinalE && first == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh"))
                     out.column = 'e', out.tail = u"ー"_s; // chocolate チョコレート, image イメージ
-                else if (letters == u"io" || letters == u"eo")
+                else if (l.startsWith(u"ou") || (l == u"u" && !(last && hint.after == u"l")))
+                    out.column = 'a'; // famous フェーマス, album アルバム; not -ful
+                else if (l == u"ia")
+                    out.column = 'a'; // brilliant ブリリアント
+                else if (l == u"io" || l == u"eo" || first == u'o')
                     out.column = 'o';
-                else if (first == u'e' || letters == u"ai")
+                else if (first == u'u')
+                    out.column = 'u';
+                else if (first == u'e' || l == u"ai")
                     out.column = 'e';
-                else if (first == u'o')
-                    out.column = 'o';
                 else if (first == u'i' || first == u'y')
                     out.column = 'i';
-                else if (first == u'a' || first == u'u')
+                else if (first == u'a')
                     out.column = 'a';
             }
             if (closingR)
-                out.tail = u"ー"_s;
+                out.tail = v == "ih" ? u"ア"_s : u"ー"_s; // biosphere バイオスフィア
         } else if (v == "iy") {
             out.column = 'i';
-            if ((stressed || last) && !beforeVowel)
+            if ((strong || last) && !beforeVowel)
                 out.tail = u"ー"_s;
             if (closingR)
                 out.tail = u"ア"_s;
         } else if (v == "ow") {
             out.column = 'o';
-            if ((stressed || (last && letters == u"ow")) && !beforeVowel)
+            if ((strong || (last && letters == u"ow")) && !beforeVowel)
                 out.tail = u"ー"_s;
+            if (letters == u"o" && hint.after.size() >= 2 && !last)
+                out.tail.clear(); // program プログラム, poster ポスター
             if (closingR)
                 out.tail = u"ー"_s;
         } else if (v == "oy") {
@@ -388,7 +455,7 @@ private:
                 out.tail = u"ア"_s;
         } else if (v == "uw") {
             out.column = 'u';
-            if ((stressed || last) && !beforeVowel)
+            if ((strong || last) && !beforeVowel)
                 out.tail = u"ー"_s;
             if (closingR)
                 out.tail = u"ア"_s;
@@ -436,33 +503,43 @@ private:
         const QByteArray &c = m_phones[i].symbol;
         const bool voiceless = c == "p" || c == "t" || c == "k" || c == "ch" || c == "sh";
         const bool voiced = c == "d" || c == "g" || c == "jh";
-        if (!voiceless && !voiced)
-            return;
         const Phone &before = m_phones[i - 1];
         const int n = static_cast<int>(m_phones.size());
-        const bool wordEnd = i + 1 == n || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless)
-                             || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced);
+        const QString after = hintAt(i - 1).after;
         bool doubled = false;
-        if (wordEnd) {
-            doubled = voiceless || before.stress > 0;
-        } else if (before.stress > 0 && isVowel(i + 1)) {
-            const QString after = hintAt(i - 1).after;
-            const bool lastNext = isLastVowel(i + 1);
+        if (voiceless || voiced) {
+            const bool wordEnd = i + 1 == n || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless)
+                                 || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced);
+            if (wordEnd)
+                doubled = voiceless || before.stress > 0 || after == u"dg"
+                          || (c == "d" && !hintAt(i - 1).letters.startsWith(u'a')); // acid アシッド
+        }
+        // Inside a word, where the spelling doubles the consonant after a
+        // stressed short vowel: happy ハッピー, backing バッキング, mission
+        // ミッション; and a stop that closes the first part of a compound:
+        // batman バットマン, checkbook チェックブック.
+        if (!doubled && before.stress > 0 && i + 1 < n) {
+            const bool vowelNext = m_phones[i + 1].isVowel();
             const QByteArray next = m_phones[i + 1].symbol;
-            if (after.startsWith(u"pp") || after == u"tch")
-                doubled = true;
-            else if ((after == u"ck" || after == u"cc" || after == u"kk") && lastNext
-                     && (next == "iy" || next == "er" || vowelAt(i + 1).silent))
-                doubled = true;
-        } else if (before.stress > 0 && i + 1 < n && hintAt(i - 1).after.startsWith(u"pp")) {
-            doubled = true; // apple アップル
+            if (vowelNext) {
+                static const QStringList beforeVowel = {u"pp"_s, u"ck"_s, u"gg"_s, u"cc"_s, u"tch"_s, u"ssi"_s};
+                for (const QString &letters : beforeVowel)
+                    doubled = doubled || after.startsWith(letters);
+                doubled = doubled && c != "s";
+            } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "g" || c == "sh" || c == "ch") {
+                static const QByteArrayList closeJoin = {"t", "s", "ch", "sh", "r", "l", "y", "w", "z", "th", "n"};
+                doubled = !closeJoin.contains(next) || (next == "l" && after.startsWith(u"ck"));
+                if (c == "sh" || c == "ch")
+                    doubled = next == "m"; // establishment, attachment
+            }
         }
         if (doubled)
             m_out += u"ッ"_s;
     }
 
-    const QList<Phone> &m_phones;
+    QList<Phone> m_phones;
     int m_primary = -1;
+    QList<int> m_reducedR; // vowels that were an er before a vowel
     QList<VowelHint> m_hints;
     QString m_out;
     int m_stressStart = -1;
