@@ -116,7 +116,10 @@ KanaReading chooseSpelling(const KanaReading &rules, const QStringList &candidat
     for (const QString &candidate : candidates) {
         if (!sameWord(rules.kana, candidate))
             continue;
-        const double distance = kanaDistance(rules.kana, candidate);
+        // Folded first; the exact spelling breaks a tie.
+        const double distance = kanaDistance(rules.kana, candidate)
+                                + 0.001 * editDistance(rules.kana, candidate)
+                                      / std::max<qsizetype>(1, candidate.size());
         if (distance < bestDistance) {
             best = &candidate;
             bestDistance = distance;

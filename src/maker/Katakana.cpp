@@ -175,7 +175,7 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
     // -ism, -asm: the m ends the word with a vowel the spelling does not
     // write, as ズム.
     bool silentM = false;
-    if (clusters.size() + 1 == vowels && word.endsWith(u"sm") && phones.size() >= 3 && phones.back().symbol == "m"
+    if (clusters.size() < vowels && word.endsWith(u"sm") && phones.size() >= 3 && phones.back().symbol == "m"
         && phones[phones.size() - 2].isVowel()) {
         clusters.append({n, n});
         silentM = true;
@@ -283,17 +283,17 @@ public:
                 i = writeSyllable(c, i, i + 1, false);
                 continue;
             }
-            if (symbolAt(i + 1) == "y" && isVowel(i + 2) && c != "y") {
-                writeDoubled(i);
-                i = writeSyllable(c, i, i + 2, true);
-                continue;
-            }
             if (symbolAt(i + 1) == "y" && isVowel(i + 2) && m_phones[i + 2].stress == 0
                 && hintAt(i + 2).letters.size() >= 2 && hintAt(i + 2).letters.startsWith(u'i')) {
                 // billion ビリオン, brilliant ブリリアント: the y is the i the spelling shows.
                 writeDoubled(i);
                 m_out += syllable(c, 'i', false);
                 i = writeSyllable(QByteArray(), i + 2, i + 2, false);
+                continue;
+            }
+            if (symbolAt(i + 1) == "y" && isVowel(i + 2) && c != "y") {
+                writeDoubled(i);
+                i = writeSyllable(c, i, i + 2, true);
                 continue;
             }
             const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "s" || c == "t" || c == "d"));
@@ -395,9 +395,11 @@ private:
         } else if (v == "er") {
             out.column = 'a';
             out.tail = stressed && !strong && !last ? QString() : u"ー"_s;
-            if (!stressed && !last && letters.startsWith(u'o')) {
+            if (!stressed && letters.startsWith(u'o') && i + 1 < m_phones.size()) {
+                // information インフォメーション, record レコード; doctor ドクター
                 out.column = 'o';
-                out.tail.clear();
+                if (!last)
+                    out.tail.clear();
             }
         } else if (v == "ey") {
             out.column = 'e';
