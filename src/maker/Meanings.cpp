@@ -89,7 +89,7 @@ QList<BaseForm> ruleCandidates(const QString &w)
 {
     QList<BaseForm> out;
     const auto add = [&](QStringView stem, QStringView tail, WordForm kind) {
-        if (stem.size() >= 2)
+        if (stem.size() + tail.size() >= 3)
             out.append({stem.toString() + tail.toString(), kind});
     };
     const auto stemOf = [&](qsizetype suffix) { return QStringView(w).first(w.size() - suffix); };
@@ -295,7 +295,9 @@ void collect(const Edict &edict, const QList<EdictEntry> &entries, const std::st
                 QString meaning = kana ? entry.reading : entry.headword;
                 if (asSuru) {
                     meaning += u"する"_s;
-                    score -= 6;
+                    // "fight" for 喧嘩 is a noun that happens to take する; "meaning" for 意味 names the verb.
+                    if (lookup != Lookup::NounOfVerb)
+                        score -= 8;
                 }
                 qCDebug(lcMeanings) << key.c_str() << meaning << score;
                 const QString reading = hiragana(entry.reading.isEmpty() ? entry.headword : entry.reading);
