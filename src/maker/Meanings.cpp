@@ -109,7 +109,7 @@ QList<BaseForm> ruleCandidates(const QString &w)
             add(stemOf(3), u"", WordForm::VerbForm); // stopped
         add(stemOf(2), u"", WordForm::VerbForm);     // walked
     }
-    if (w.endsWith(u"ying") && w.size() > 5)
+    if (w.endsWith(u"ying") && w.size() > 4)
         add(stemOf(4), u"ie", WordForm::VerbForm); // lying
     if (w.endsWith(u"ing") && w.size() > 4) {
         if (endsDoubled(stemOf(3)))
@@ -265,6 +265,9 @@ void collect(const Edict &edict, const QList<EdictEntry> &entries, const std::st
             if (lookup == Lookup::NounOfVerb && !suru)
                 continue;
             for (qsizetype gi = 0; gi < sense.glosses.size(); ++gi) {
+                // Only a noun's first gloss names its verb: 予約 is "reservation" before "booking".
+                if (lookup == Lookup::NounOfVerb && (si > 0 || gi > 0))
+                    break;
                 const QString &gloss = sense.glosses.at(gi);
                 const std::string glossKeyText = glossKey(gloss);
                 int score = 100 + bonus;
@@ -296,8 +299,7 @@ void collect(const Edict &edict, const QList<EdictEntry> &entries, const std::st
                 if (asSuru) {
                     meaning += u"する"_s;
                     // "fight" for 喧嘩 is a noun that happens to take する; "meaning" for 意味 names the verb.
-                    if (lookup != Lookup::NounOfVerb)
-                        score -= 8;
+                    score -= lookup == Lookup::NounOfVerb ? 3 : 8;
                 }
                 qCDebug(lcMeanings) << key.c_str() << meaning << score;
                 const QString reading = hiragana(entry.reading.isEmpty() ? entry.headword : entry.reading);
