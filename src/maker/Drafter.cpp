@@ -4,11 +4,15 @@
 #include "Drafter.h"
 
 #include "Edict.h"
+#include "Espeak.h"
 #include "Meanings.h"
+#include "ReadingDrafter.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -78,6 +82,7 @@ struct Drafter::Data
 
     Edict edict;
     MeaningFinder meanings;
+    std::unique_ptr<ReadingDrafter> readings;
 };
 
 Drafter::Drafter() = default;
@@ -101,14 +106,35 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
     std::optional<QByteArray> edictBytes = readDictionary(paths.edict, u"和英辞書"_s, u"edict"_s, error);
     if (!edictBytes)
         return nullptr;
-    report(10);
+    report(5);
+
+    // The pronouncing dictionary and espeak-ng start on a second thread while
+    // EDICT is indexed on this one, which reports the progress.
+    std::unique_ptr<ReadingDrafter> readings;
+    QString readingError;
+    bool espeakStarted = false;
+    std::thread readingThread([&] {
+        readings = ReadingDrafter::load(paths.cmu, &readingError);
+        espeakStarted = !espeak::phonemes(u"word"_s).isEmpty();
+    });
     std::unique_ptr<Drafter> drafter(new Drafter);
     drafter->m_data = std::make_unique<Data>(std::move(*edictBytes),
-                                             [&](int percent) { report(10 + percent * 9 / 10); });
+                                             [&](int percent) { report(5 + percent * 9 / 10); });
+    readingThread.join();
+    if (!readings) {
+        *error = readingError;
+        return nullptr;
+    }
+    if (!espeakStarted) {
+        *error =
+            u"espeak-ng が発音データを読めません。Debian のパッケージ espeak-ng-data を入れてください（sudo apt install espeak-ng-data）。"_s;
+        return nullptr;
+    }
     if (drafter->m_data->edict.entryCount() == 0) {
         *error = u"和英辞書 %1 に見出しがありません。EDICT の形式のファイルを指定してください。"_s.arg(paths.edict);
         return nullptr;
     }
+    drafter->m_data->readings = std::move(readings);
     report(100);
     return drafter;
 }
@@ -120,15 +146,11 @@ Draft Drafter::draft(const QString &wordOrPhrase) const
     draft.meaning = m_data->meanings.meanings(draft.english).join(u"、"_s);
     if (draft.meaning.isEmpty())
         draft.flags.append(Flag::NoMeaning);
-    // Until the pronouncing dictionary is wired in, EDICT's loanword spelling stands in for the reading.
-    const QStringList katakana = m_data->meanings.loanwordSpellings(draft.english);
-    if (katakana.isEmpty()) {
-        draft.flags.prepend(Flag::NotInDictionaries);
-    } else {
-        draft.reading = katakana.constFirst();
-        draft.accent = u"0"_s;
-        draft.flags.prepend(Flag::StressApproximate);
-    }
+    const ReadingDraft reading = m_data->readings->draftReading(draft.english,
+                                                                m_data->meanings.loanwordSpellings(draft.english));
+    draft.reading = reading.reading;
+    draft.accent = reading.accent;
+    draft.flags = reading.flags + draft.flags;
     return draft;
 }
 

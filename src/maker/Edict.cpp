@@ -293,6 +293,7 @@ std::optional<EdictEntry> parseEdictLine(QStringView line)
 Edict::Edict(QByteArray eucJpBytes, const std::function<void(int)> &progress)
     : m_bytes(std::move(eucJpBytes))
     , m_decoder("EUC-JP")
+    , m_encoder("EUC-JP")
 {
     const char *const data = m_bytes.constData();
     const qsizetype size = std::min<qsizetype>(m_bytes.size(), qsizetype{1} << OffsetBits);
@@ -308,6 +309,8 @@ Edict::Edict(QByteArray eucJpBytes, const std::function<void(int)> &progress)
         const size_t glossStart = line.find(" /");
         if (glossStart != std::string_view::npos && lineStart > 0) {
             ++m_entryCount;
+            const size_t headEnd = std::min(line.find(' '), glossStart);
+            m_headwords.emplace_back(static_cast<std::uint32_t>(lineStart), static_cast<std::uint32_t>(headEnd));
             const auto offset = static_cast<std::uint64_t>(lineStart);
             size_t pos = glossStart + 2;
             while (pos < line.size()) {
@@ -344,6 +347,11 @@ Edict::Edict(QByteArray eucJpBytes, const std::function<void(int)> &progress)
                 progress(reported = percent);
         }
     }
+    const auto headword = [data](const std::pair<std::uint32_t, std::uint32_t> &h) {
+        return std::string_view(data + h.first, h.second);
+    };
+    std::sort(m_headwords.begin(), m_headwords.end(),
+              [&](const auto &a, const auto &b) { return headword(a) < headword(b); });
     std::sort(m_postings.begin(), m_postings.end());
     m_postings.erase(std::unique(m_postings.begin(), m_postings.end()), m_postings.end());
     m_postings.shrink_to_fit();
@@ -376,6 +384,21 @@ QList<EdictEntry> Edict::entriesGlossedAs(const std::string &key) const
 QList<EdictEntry> Edict::entriesMentioning(const std::string &word) const
 {
     return entriesAt(hashKey(word, WordSalt));
+}
+
+int Edict::headwordsStartingWith(const QString &headword) const
+{
+    const QByteArray encoded = m_encoder.encode(headword);
+    const std::string_view prefix(encoded.constData(), size_t(encoded.size()));
+    const char *const data = m_bytes.constData();
+    const auto text = [data](const std::pair<std::uint32_t, std::uint32_t> &h) {
+        return std::string_view(data + h.first, h.second);
+    };
+    const auto first = std::lower_bound(m_headwords.begin(), m_headwords.end(), prefix,
+                                        [&](const auto &h, std::string_view p) { return text(h) < p; });
+    const auto last = std::find_if(first, m_headwords.end(),
+                                   [&](const auto &h) { return !text(h).starts_with(prefix); });
+    return static_cast<int>(last - first);
 }
 
 bool Edict::hasGloss(const std::string &key) const

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 #include <QStringView>
 
@@ -63,6 +64,9 @@ public:
     // Entries with a short gloss (up to four words) that holds word among others.
     QList<EdictEntry> entriesMentioning(const std::string &word) const;
     bool hasGloss(const std::string &key) const;
+    // How many headwords start with headword, itself included: everyday words
+    // head many compounds (家 → 家族, 家庭, 家具 …), rare ones few.
+    int headwordsStartingWith(const QString &headword) const;
 
     int entryCount() const { return m_entryCount; }
 
@@ -73,7 +77,10 @@ private:
     // Each value is a key's hash in the high bits and the offset of its line
     // in the low ones, sorted, so one look-up is one binary search.
     std::vector<std::uint64_t> m_postings;
+    // Offset and length of every headword, in byte order.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> m_headwords;
     mutable QStringDecoder m_decoder;
+    mutable QStringEncoder m_encoder;
     int m_entryCount = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -88,7 +89,7 @@ QList<BaseForm> ruleCandidates(const QString &w)
 {
     QList<BaseForm> out;
     const auto add = [&](QStringView stem, QStringView tail, WordForm kind) {
-        if (stem.size() >= 2)
+        if (stem.size() + tail.size() >= 3)
             out.append({stem.toString() + tail.toString(), kind});
     };
     const auto stemOf = [&](qsizetype suffix) { return QStringView(w).first(w.size() - suffix); };
@@ -108,7 +109,7 @@ QList<BaseForm> ruleCandidates(const QString &w)
             add(stemOf(3), u"", WordForm::VerbForm); // stopped
         add(stemOf(2), u"", WordForm::VerbForm);     // walked
     }
-    if (w.endsWith(u"ying") && w.size() > 5)
+    if (w.endsWith(u"ying") && w.size() > 4)
         add(stemOf(4), u"ie", WordForm::VerbForm); // lying
     if (w.endsWith(u"ing") && w.size() > 4) {
         if (endsDoubled(stemOf(3)))
@@ -213,11 +214,14 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
         score -= 3;
     if (!phrase && hasPart(sense.partsOfSpeech, u"exp"))
         score -= 6;
-    for (const QStringView affix : {u"suf", u"pref", u"ctr", u"prt", u"aux", u"n-suf", u"n-pref"})
-        if (sense.partsOfSpeech.contains(affix.toString()))
-            score -= 20;
+    static const QStringList affixes{u"suf"_s, u"pref"_s,  u"ctr"_s,   u"prt"_s,
+                                     u"aux"_s, u"aux-v"_s, u"n-suf"_s, u"n-pref"_s};
+    if (!sense.partsOfSpeech.isEmpty()
+        && std::all_of(sense.partsOfSpeech.begin(), sense.partsOfSpeech.end(),
+                       [](const QString &pos) { return affixes.contains(pos); }))
+        score -= 20;
     if (entry.reading.isEmpty() && isKatakanaOnly(entry.headword))
-        score -= 3; // a loanword when a Japanese word exists is the less expected meaning
+        score -= 8; // a loanword when a Japanese word exists is the less expected meaning
     const bool hasKanji = std::any_of(entry.headword.begin(), entry.headword.end(),
                                       [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
     if (hasKanji)
@@ -237,16 +241,33 @@ QString hiragana(const QString &text)
     return out;
 }
 
-void collect(const QList<EdictEntry> &entries, const std::string &key, Lookup lookup, WordForm form, int bonus,
-             bool phrase, QHash<QString, Scored> &best)
+// Everyday words head many compounds; katakana prefixes (ラン, ランチ, ランプ) say nothing.
+int compoundScore(const Edict &edict, const EdictEntry &entry)
+{
+    const bool hasKanji = std::any_of(entry.headword.begin(), entry.headword.end(),
+                                      [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+    if (!hasKanji)
+        return 0;
+    const int count = edict.headwordsStartingWith(entry.headword);
+    const int score = std::min(8, static_cast<int>(1.5 * std::log2(std::max(1, count))));
+    // A single kanji heads compounds whether or not it is a word of its own (次, 念, 答).
+    return entry.headword.size() == 1 ? score / 2 : score;
+}
+
+void collect(const Edict &edict, const QList<EdictEntry> &entries, const std::string &key, Lookup lookup, WordForm form,
+             int bonus, bool phrase, QHash<QString, Scored> &best)
 {
     for (const EdictEntry &entry : entries) {
+        const int compounds = compoundScore(edict, entry);
         for (qsizetype si = 0; si < entry.senses.size(); ++si) {
             const EdictSense &sense = entry.senses.at(si);
             const bool suru = sense.partsOfSpeech.contains(u"vs"_s);
             if (lookup == Lookup::NounOfVerb && !suru)
                 continue;
             for (qsizetype gi = 0; gi < sense.glosses.size(); ++gi) {
+                // Only a noun's first gloss names its verb: 予約 is "reservation" before "booking".
+                if (lookup == Lookup::NounOfVerb && (si > 0 || gi > 0))
+                    break;
                 const QString &gloss = sense.glosses.at(gi);
                 const std::string glossKeyText = glossKey(gloss);
                 int score = 100 + bonus;
@@ -262,20 +283,24 @@ void collect(const QList<EdictEntry> &entries, const std::string &key, Lookup lo
                 // A noun that takes する answers for its verb: "meaning" for "mean", "study" for "studied".
                 const bool asSuru = lookup == Lookup::NounOfVerb || (form == WordForm::VerbForm && suru && !toGloss);
                 const bool verb = asSuru || (toGloss && hasVerbPart(sense.partsOfSpeech));
-                // The whole gloss is the word; a remark such as "apple (fruit)" only narrows it.
-                score += gloss.contains(u'(') ? 9 : 12;
+                // The whole gloss is the word; a remark such as "apple (fruit)" only narrows it, and
+                // an article makes it a name or a phrase ("the Dog" of the zodiac, "a family").
+                const bool article = gloss.startsWith(u"the "_s, Qt::CaseInsensitive)
+                                     || gloss.startsWith(u"a "_s, Qt::CaseInsensitive)
+                                     || gloss.startsWith(u"an "_s, Qt::CaseInsensitive);
+                score += article || gloss.contains(u'(') ? 9 : 12;
+                score += compounds;
                 score += entry.common ? 40 : 0;
                 score -= 6 * static_cast<int>(std::min<qsizetype>(si, 5));
-                score -= 4 * static_cast<int>(std::min<qsizetype>(gi, 5));
+                score -= 2 * static_cast<int>(std::min<qsizetype>(gi, 5));
                 score += senseScore(entry, sense, verb, form, phrase);
                 const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
                 QString meaning = kana ? entry.reading : entry.headword;
                 if (asSuru) {
                     meaning += u"する"_s;
-                    score -= 6;
+                    // "fight" for 喧嘩 is a noun that happens to take する; "meaning" for 意味 names the verb.
+                    score -= lookup == Lookup::NounOfVerb ? 3 : 8;
                 }
-                if (sense.glosses.size() == 1)
-                    score += 3; // a sense that is just this word translates it directly
                 qCDebug(lcMeanings) << key.c_str() << meaning << score;
                 const QString reading = hiragana(entry.reading.isEmpty() ? entry.headword : entry.reading);
                 auto it = best.find(meaning);
@@ -334,9 +359,9 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         return {};
     const bool phrase = word.contains(u' ');
     QHash<QString, Scored> best;
-    collect(m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
+    collect(m_edict, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
-        collect(m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
+        collect(m_edict, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
 
     const std::optional<BaseForm> base = baseForm(
         word, [this](const QString &candidate) { return m_edict.hasGloss(glossKey(candidate)); });
@@ -345,11 +370,11 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         const bool ownWord = std::any_of(best.cbegin(), best.cend(),
                                          [](const Scored &scored) { return scored.score >= 150; });
         const std::string baseKey = glossKey(base->word);
-        collect(m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8, phrase,
-                best);
+        collect(m_edict, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
+                phrase, best);
     }
     if (best.isEmpty() && !phrase)
-        collect(m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
+        collect(m_edict, m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
 
     QList<std::pair<QString, Scored>> ranked;
     for (auto it = best.cbegin(); it != best.cend(); ++it)
