@@ -10,8 +10,10 @@
 #include "common/Bench.h"
 #include "maker/Drafter.h"
 #include "maker/window/MakerWindow.h"
+#include "ui/Program.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -102,18 +104,22 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "maker_speed: cannot take 1,000 words from %s\n", qPrintable(paths.cmu));
         return 1;
     }
+    // The program as it runs, its main window up, in a folder of its own
+    // for the saved files; the media controls stay off the session bus.
     QTemporaryDir folder;
-    // The window thread's own allocations settle first.
-    app.processEvents();
+    QDir::setCurrent(folder.path());
+    setUpApplication();
+    Program program;
+    program.window().show();
+    for (int round = 0; round < 20; ++round)
+        app.processEvents();
     const double before = residentMiB();
 
     StallMeter stalls;
-    QPointer<maker::MakerWindow> window = new maker::MakerWindow([&folder] { return folder.path(); });
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    QSignalSpy loaded(window.data(), &maker::MakerWindow::dictionariesReady);
     const Stopwatch load;
     const Stopwatch opening;
-    window->show();
+    QPointer<maker::MakerWindow> window = program.openQuestionFileMaker();
+    QSignalSpy loaded(window.data(), &maker::MakerWindow::dictionariesReady);
     // The window's own first frame, on the window thread, apart from the load.
     app.processEvents();
     const double openingMs = opening.wallSeconds() * 1000.0;

@@ -37,7 +37,7 @@ namespace lexiwren::maker {
 namespace {
 
 // A word list this long is not one the learner means.
-constexpr qint64 MaxWordFileBytes = 4 * 1024 * 1024;
+constexpr qint64 MaxWordFileBytes = qint64(4) * 1024 * 1024;
 // Progress is posted to the window every so many drafted words.
 constexpr int ProgressStep = 20;
 
