@@ -3,8 +3,10 @@
 
 // The maker as the program opens it: a right click on the main window, the
 // menu's item, a window of its own beside the main one, and a saved file that
-// the main window lists, loads and drills at once.
+// the main window lists, loads and drills at once; drafting goes on while a
+// drill runs.
 #include "FakeEngine.h"
+#include "maker/window/DraftTableModel.h"
 #include "maker/window/MakerWindow.h"
 #include "ui/CardLabel.h"
 #include "ui/Extras.h"
@@ -23,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace lexiwren;
 using namespace lexiwren::maker;
@@ -106,6 +109,18 @@ void TestMakerProgram::theMenuOpensTheMakerAndItsFileIsDrilled()
     form.Combo1->setEditText(u"0"_s);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     QCOMPARE(form.Label2->text(), u"look up"_s);
+
+    // A drill started in the main window runs in its waits' event loops; the
+    // maker drafts meanwhile and fills its table before the drill ends.
+    form.Combo1->setEditText(u"0.2"_s);
+    maker->wordBox()->setPlainText(u"banana\ncomputer"_s);
+    bool filledDuringDrill = false;
+    connect(maker, &MakerWindow::draftsReady, &form, [&] { filledDuringDrill = form.drillControl().isRunning(); });
+    QTimer::singleShot(0, maker->draftButton(), &QPushButton::click);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QVERIFY(!form.drillControl().isRunning());
+    QVERIFY(filledDuringDrill);
+    QCOMPARE(maker->model()->rowCount(), 2);
 
     // The item again raises the same window; closing it destroys it.
     item->trigger();
