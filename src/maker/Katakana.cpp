@@ -251,7 +251,12 @@ public:
         while (i < n) {
             const QByteArray &c = m_phones[i].symbol;
             if (m_phones[i].isVowel()) {
-                i = writeSyllable(QByteArray(), i, i, false);
+                // flower フラワー: the u of aw is the w of the next vowel.
+                const QByteArray before = symbolAt(i - 1);
+                QByteArray glide;
+                if (before == "aw")
+                    glide = "w";
+                i = writeSyllable(glide, i, false);
                 continue;
             }
             const bool nextVowel = isVowel(i + 1);
@@ -261,10 +266,16 @@ public:
                 i += 2;
                 continue;
             }
+            if (c == "d" && symbolAt(i + 1) == "z" && i + 2 == n) {
+                writeDoubled(i);
+                m_out += u"ズ"_s; // friends フレンズ
+                i += 2;
+                continue;
+            }
             if (c == "ng") {
                 if (nextVowel) {
                     m_out += u"ン"_s;
-                    i = writeSyllable("g", i, i + 1, false);
+                    i = writeSyllable("g", i + 1, false);
                 } else {
                     const QByteArray next = symbolAt(i + 1);
                     m_out += next == "k" || next == "g" ? u"ン"_s : u"ング"_s;
@@ -280,7 +291,7 @@ public:
             }
             if (nextVowel && !vowelAt(i + 1).silent) {
                 writeDoubled(i);
-                i = writeSyllable(c, i, i + 1, false);
+                i = writeSyllable(c, i + 1, false);
                 continue;
             }
             if (symbolAt(i + 1) == "y" && isVowel(i + 2) && m_phones[i + 2].stress == 0
@@ -288,23 +299,25 @@ public:
                 // billion ビリオン, brilliant ブリリアント: the y is the i the spelling shows.
                 writeDoubled(i);
                 m_out += syllable(c, 'i', false);
-                i = writeSyllable(QByteArray(), i + 2, i + 2, false);
+                i = writeSyllable(QByteArray(), i + 2, false);
                 continue;
             }
             if (symbolAt(i + 1) == "y" && isVowel(i + 2) && c != "y") {
                 writeDoubled(i);
-                i = writeSyllable(c, i, i + 2, true);
+                i = writeSyllable(c, i + 2, true);
                 continue;
             }
             const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "s" || c == "t" || c == "d"));
             if (symbolAt(i + 1) == "w" && isVowel(i + 2) && clusterW) {
                 const int start = static_cast<int>(m_out.size());
                 m_out += c == "t" ? u"ツ"_s : QString::fromUtf16(rowOf(c).alone);
-                i = writeSyllable("w~", i + 1, i + 2, false, start);
+                i = writeSyllable("w~", i + 2, false, start);
                 continue;
             }
             writeDoubled(i);
-            if (c == "m" && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"))
+            if (c == "m"
+                && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"
+                    || symbolAt(i + 1) == "f"))
                 m_out += u"ン"_s;
             else
                 m_out += QString::fromUtf16(rowOf(c).alone);
@@ -383,7 +396,7 @@ private:
                 out.tail = u"ー"_s;
         } else if (v == "aw") {
             out.column = 'a';
-            out.tail = closingR ? u"ワー"_s : u"ウ"_s; // hour アワー
+            out.tail = closingR ? u"ワー"_s : (beforeVowel ? QString() : u"ウ"_s); // hour アワー, power パワー
         } else if (v == "ay") {
             out.column = 'a';
             out.tail = closingR ? u"イア"_s : u"イ"_s; // fire ファイア
@@ -395,6 +408,7 @@ private:
         } else if (v == "er") {
             out.column = 'a';
             out.tail = stressed && !strong && !last ? QString() : u"ー"_s;
+
             if (!stressed && letters.startsWith(u'o') && i + 1 < m_phones.size()) {
                 // information インフォメーション, record レコード; doctor ドクター
                 out.column = 'o';
@@ -406,8 +420,10 @@ private:
             out.tail = letters.contains(u'i') || letters.contains(u'y') || beforeVowel ? u"イ"_s : u"ー"_s;
         } else if (v == "ih" || v == "ax") {
             out.column = v == "ih" ? 'i' : 'a';
-            const bool firstVowel = hintOrdinal(i) == 0;
-            if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty() && !(v == "ih" && firstVowel)) {
+            // before ビフォー, decide: an unstressed open first syllable spelled e reads i;
+            // explosion エクスプロージョン does not.
+            const bool openFirst = hintOrdinal(i) == 0 && i > 0 && hint.after.size() == 1;
+            if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty() && !(v == "ih" && openFirst)) {
                 QString l = letters;
                 const QByteArray before = symbolAt(i - 1);
                 // -tion ション, -cious シャス, patient ペイシェント
@@ -438,6 +454,8 @@ private:
             out.column = 'i';
             if ((strong || last) && !beforeVowel)
                 out.tail = u"ー"_s;
+            if (!stressed && last && letters == u"ay")
+                out.column = 'e'; // friday フライデー
             if (closingR)
                 out.tail = u"ア"_s;
         } else if (v == "ow") {
@@ -468,7 +486,7 @@ private:
 
     // Writes the consonant (if any) and the vowel at `vowel`; returns the
     // index after what was written.
-    int writeSyllable(const QByteArray &consonant, int first, int vowel, bool palatal, int start = -1)
+    int writeSyllable(const QByteArray &consonant, int vowel, bool palatal, int start = -1)
     {
         Vowel v = vowelAt(vowel);
         if (start < 0)
@@ -489,7 +507,6 @@ private:
             m_stressStart = start;
         m_lastShort = v.shortVowel;
         m_lastVowel = vowel;
-        Q_UNUSED(first);
         return vowel + (v.takesR ? 2 : 1);
     }
 
@@ -524,10 +541,12 @@ private:
             const bool vowelNext = m_phones[i + 1].isVowel();
             const QByteArray next = m_phones[i + 1].symbol;
             if (vowelNext) {
-                static const QStringList beforeVowel = {u"pp"_s, u"ck"_s, u"gg"_s, u"cc"_s, u"tch"_s, u"ssi"_s};
+                static const QStringList beforeVowel = {u"pp"_s, u"ck"_s, u"gg"_s, u"cc"_s, u"tch"_s};
                 for (const QString &letters : beforeVowel)
                     doubled = doubled || after.startsWith(letters);
                 doubled = doubled && c != "s";
+                if (after == u"ss" || after == u"sh" || after == u"tt" || after == u"ff")
+                    doubled = true;
             } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "g" || c == "sh" || c == "ch") {
                 static const QByteArrayList closeJoin = {"t", "s", "ch", "sh", "r", "l", "y", "w", "z", "th", "n"};
                 doubled = !closeJoin.contains(next) || (next == "l" && after.startsWith(u"ck"));
