@@ -51,7 +51,7 @@ constexpr std::array<Row, 27> rows = {{
     {"y", {u"ヤ", u"イ", u"ユ", u"イエ", u"ヨ"}, u"", u"イ"},
     {"ng", {u"ンガ", u"ンギ", u"ング", u"ンゲ", u"ンゴ"}, u"ンギ", u"ング"},
     // A w after a consonant leaves only the vowel: queen クイーン, square スクエア.
-    {"w~", {u"ア", u"イ", u"ウ", u"エ", u"オ"}, u"", u""},
+    {"w~", {u"ア", u"イ", u"ウ", u"ェ", u"ォ"}, u"", u""},
     {"?", {u"ア", u"イ", u"ウ", u"エ", u"オ"}, u"", u""},
 }};
 
@@ -126,7 +126,7 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
     QList<Cluster> clusters;
     for (qsizetype i = 0; i < word.size();) {
         const QChar c = word[i];
-        const bool yVowel = c == u'y' && i > 0;
+        const bool yVowel = c == u'y' && i > 0 && (i + 1 == word.size() || !isVowelLetter(word[i + 1]));
         if (!isVowelLetter(c) && !yVowel) {
             ++i;
             continue;
@@ -185,7 +185,7 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
         if (clusters[i].end - clusters[i].begin == 2) {
             const QStringView pair = QStringView(word).sliced(clusters[i].begin, 2);
             if (pair == u"ia" || pair == u"io" || pair == u"eo" || pair == u"ua" || pair == u"uo" || pair == u"ea"
-                || pair == u"ue" || pair == u"ie") {
+                || pair == u"ue" || pair == u"ie" || pair == u"oe" || pair == u"ui" || pair == u"oa") {
                 clusters.insert(i + 1, {clusters[i].begin + 1, clusters[i].end});
                 clusters[i].end = clusters[i].begin + 1;
                 ++i;
@@ -307,11 +307,17 @@ public:
                 i = writeSyllable(c, i + 2, true);
                 continue;
             }
-            const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "s" || c == "t" || c == "d"));
+            // queen クイーン, quality クォリティ, swim スイム, twelve トゥエルブ;
+            // swan スワン keeps its w.
+            const bool iAfterW = isVowel(i + 2) && vowelAt(i + 2).column == 'i';
+            const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "t" || (c == "s" && iAfterW)));
             if (symbolAt(i + 1) == "w" && isVowel(i + 2) && clusterW) {
                 const int start = static_cast<int>(m_out.size());
-                m_out += c == "t" ? u"ツ"_s : QString::fromUtf16(rowOf(c).alone);
-                i = writeSyllable("w~", i + 2, false, start);
+                if (c == "t")
+                    m_out += iAfterW ? u"ツ"_s : u"トゥ"_s;
+                else
+                    m_out += QString::fromUtf16(rowOf(c).alone);
+                i = writeSyllable(c == "t" ? "?" : "w~", i + 2, false, start);
                 continue;
             }
             writeDoubled(i);
@@ -338,6 +344,13 @@ private:
                 return false;
         }
         return true;
+    }
+    int vowelsAfter(int i) const
+    {
+        int count = 0;
+        for (int j = i + 1; j < m_phones.size(); ++j)
+            count += m_phones[j].isVowel() ? 1 : 0;
+        return count;
     }
     int hintOrdinal(int i) const
     {
@@ -423,7 +436,13 @@ private:
             // before ビフォー, decide: an unstressed open first syllable spelled e reads i;
             // explosion エクスプロージョン does not.
             const bool openFirst = hintOrdinal(i) == 0 && i > 0 && hint.after.size() == 1;
-            if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty() && !(v == "ih" && openFirst)) {
+            // reflect リフレクト, decide ディサイド, before ビフォー
+            const QByteArray onset = symbolAt(i - 1);
+            const bool prefix = hintOrdinal(i) == 0 && letters == u"e" && !stressed && i == 1
+                                && (onset == "r" || onset == "b");
+            if (prefix) {
+                out.column = 'i';
+            } else if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty() && !(v == "ih" && openFirst)) {
                 QString l = letters;
                 const QByteArray before = symbolAt(i - 1);
                 // -tion ション, -cious シャス, patient ペイシェント
@@ -480,6 +499,11 @@ private:
             if (closingR)
                 out.tail = u"ア"_s;
         }
+        // An open syllable two or more syllables from the end keeps its
+        // vowel short: unity ユニティー, colonial コロニアル.
+        if ((v == "iy" || v == "uw" || v == "ow") && out.tail == u"ー" && !last && isVowel(i + 2) && !isVowel(i + 1)
+            && vowelsAfter(i) >= 2)
+            out.tail.clear();
         out.shortVowel = out.tail.isEmpty() && !closingR && v != "er";
         return out;
     }
@@ -499,8 +523,21 @@ private:
         if (m_phones[vowel].symbol == "ae" && m_phones[vowel].stress > 0 && (consonant == "k" || consonant == "g"))
             palatal = true;
         QByteArray row = consonant;
-        if (palatal && m_phones[vowel].symbol == "ax" && hintAt(vowel).letters.startsWith(u'u'))
+        const VowelHint hint = hintAt(vowel);
+        if (palatal && m_phones[vowel].symbol == "ax" && hint.letters.startsWith(u'u'))
             v.column = 'u'; // popular ポピュラー
+        // news ニュース, duty デューティー, tube チューブ: the y that American English drops.
+        if (m_phones[vowel].symbol == "uw" && (consonant == "n" || consonant == "d" || consonant == "t")
+            && (hint.letters == u"ew" || hint.letters == u"eu" || hint.letters == u"u"))
+            palatal = true;
+        // quality クォリティ, watch ウォッチ
+        if ((consonant == "w" || consonant == "w~") && m_phones[vowel].symbol == "aa")
+            v.column = 'o';
+        // season シーズン, seven セブン
+        const bool finalN = vowel + 2 == m_phones.size() && symbolAt(vowel + 1) == "n";
+        if (finalN && m_phones[vowel].symbol == "ax"
+            && ((consonant == "z" && hint.letters == u"o") || (consonant == "v" && hint.letters == u"e")))
+            v.column = 'u';
         m_out += syllable(row, v.column, palatal);
         m_out += v.tail;
         if (vowel == m_primary)
@@ -527,7 +564,9 @@ private:
         const QString after = hintAt(i - 1).after;
         bool doubled = false;
         if (voiceless || voiced) {
-            const bool wordEnd = i + 1 == n || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless)
+            const bool wordEnd = i + 1 == n
+                                 || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless && c != "p"
+                                     && before.stress > 0)
                                  || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced);
             if (wordEnd)
                 doubled = voiceless || before.stress > 0 || after == u"dg"
@@ -544,10 +583,12 @@ private:
                 static const QStringList beforeVowel = {u"pp"_s, u"ck"_s, u"gg"_s, u"cc"_s, u"tch"_s};
                 for (const QString &letters : beforeVowel)
                     doubled = doubled || after.startsWith(letters);
+                if (after == u"ck" && i + 3 == n && m_phones[i + 2].symbol == "t")
+                    doubled = false; // pocket ポケット, socket ソケット
                 doubled = doubled && c != "s";
                 if (after == u"ss" || after == u"sh" || after == u"tt" || after == u"ff")
                     doubled = true;
-            } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "g" || c == "sh" || c == "ch") {
+            } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "sh" || c == "ch") {
                 static const QByteArrayList closeJoin = {"t", "s", "ch", "sh", "r", "l", "y", "w", "z", "th", "n"};
                 doubled = !closeJoin.contains(next) || (next == "l" && after.startsWith(u"ck"));
                 if (c == "sh" || c == "ch")

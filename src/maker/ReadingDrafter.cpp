@@ -96,7 +96,11 @@ KanaReading ReadingDrafter::writeWord(const Pronunciation &pronunciation, const 
     // written part by part, each with its own spelling and long vowels:
     // household ハウスホールド, backspin バックスピン.
     const qsizetype phones = pronunciation.phones.size();
+    // A three-letter second part only after a long first part: serviceman,
+    // not chapter.
     for (qsizetype split = 3; split + 3 <= word.size(); ++split) {
+        if (split < 5 && split + 4 > word.size())
+            continue;
         const QList<CmuEntry> heads = m_cmu.lookup(QStringView(word).left(split));
         if (heads.isEmpty())
             continue;
