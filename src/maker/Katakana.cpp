@@ -230,6 +230,7 @@ public:
         : m_phones(pronunciation.phones)
         , m_primary(pronunciation.primary)
         , m_hints(spellingHints(spelling, pronunciation))
+        , m_spelling(spelling.toString().toLower())
     {
         // An er before a vowel is a vowel and an r that begins the next
         // syllable: around アラウンド, binary バイナリー.
@@ -435,14 +436,13 @@ private:
             out.column = v == "ih" ? 'i' : 'a';
             // before ビフォー, decide: an unstressed open first syllable spelled e reads i;
             // explosion エクスプロージョン does not.
-            const bool openFirst = hintOrdinal(i) == 0 && i > 0 && hint.after.size() == 1;
             // reflect リフレクト, decide ディサイド, before ビフォー
             const QByteArray onset = symbolAt(i - 1);
             const bool prefix = hintOrdinal(i) == 0 && letters == u"e" && !stressed && i == 1
                                 && (onset == "r" || onset == "b");
             if (prefix) {
                 out.column = 'i';
-            } else if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty() && !(v == "ih" && openFirst)) {
+            } else if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty()) {
                 QString l = letters;
                 const QByteArray before = symbolAt(i - 1);
                 // -tion ション, -cious シャス, patient ペイシェント
@@ -450,7 +450,11 @@ private:
                     && (l.front() == u'i' || l.front() == u'e'))
                     l.remove(0, 1);
                 const QChar first = l.front();
-                if (hint.beforeFinalE && first == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh"))
+                // cornering コーナリング: the er of the word before -ing.
+                const bool beforeIng = m_reducedR.contains(i) && vowelsAfter(i) == 1 && m_spelling.endsWith(u"ing");
+                if (beforeIng && first == u'e')
+                    out.column = 'a';
+                else if (hint.beforeFinalE && first == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh"))
                     out.column = 'e', out.tail = u"ー"_s; // chocolate チョコレート, image イメージ
                 else if (l.startsWith(u"ou") || (l == u"u" && !(last && hint.after == u"l")))
                     out.column = 'a'; // famous フェーマス, album アルバム; not -ful
@@ -481,7 +485,7 @@ private:
             out.column = 'o';
             if ((strong || (last && letters == u"ow")) && !beforeVowel)
                 out.tail = u"ー"_s;
-            if (letters == u"o" && hint.after.size() >= 2 && !last)
+            if (letters == u"o" && hint.after.size() >= 2 && !last && !hint.after.startsWith(u'l'))
                 out.tail.clear(); // program プログラム, poster ポスター
             if (closingR)
                 out.tail = u"ー"_s;
@@ -502,8 +506,13 @@ private:
         // An open syllable two or more syllables from the end keeps its
         // vowel short: unity ユニティー, colonial コロニアル.
         if ((v == "iy" || v == "uw" || v == "ow") && out.tail == u"ー" && !last && isVowel(i + 2) && !isVowel(i + 1)
-            && vowelsAfter(i) >= 2)
+            && vowelsAfter(i) >= 2 && (symbolAt(i - 1) != "y" || i < 2))
             out.tail.clear();
+        // A stressed last syllable closed by a consonant keeps its long
+        // vowel: monotone モノトーン, lactose ラクトース.
+        if ((v == "iy" || v == "uw" || v == "ow") && stressed && last && out.tail.isEmpty() && !beforeVowel
+            && i + 1 < m_phones.size() && (v != "ow" || hint.beforeFinalE || letters == u"oa"))
+            out.tail = u"ー"_s;
         out.shortVowel = out.tail.isEmpty() && !closingR && v != "er";
         return out;
     }
@@ -601,8 +610,9 @@ private:
 
     QList<Phone> m_phones;
     int m_primary = -1;
-    QList<int> m_reducedR; // vowels that were an er before a vowel
     QList<VowelHint> m_hints;
+    QString m_spelling;
+    QList<int> m_reducedR; // vowels that were an er before a vowel
     QString m_out;
     int m_stressStart = -1;
     bool m_lastShort = false;

@@ -99,7 +99,9 @@ KanaReading ReadingDrafter::writeWord(const Pronunciation &pronunciation, const 
     // A three-letter second part only after a long first part: serviceman,
     // not chapter.
     for (qsizetype split = 3; split + 3 <= word.size(); ++split) {
-        if (split < 5 && split + 4 > word.size())
+        static const QStringList suffixLike = {u"ter"_s, u"ton"_s, u"let"_s, u"ten"_s, u"tin"_s, u"per"_s,
+                                               u"ple"_s, u"lin"_s, u"ler"_s, u"der"_s, u"ger"_s, u"ker"_s};
+        if (split + 4 > word.size() && (split < 4 || suffixLike.contains(word.mid(split).toLower())))
             continue;
         const QList<CmuEntry> heads = m_cmu.lookup(QStringView(word).left(split));
         if (heads.isEmpty())
