@@ -236,22 +236,22 @@ int main(int argc, char **argv)
         const double exact = 100.0 * t.exact / std::max(1, t.words);
         const double loose = 100.0 * t.loose / std::max(1, t.words);
         const bool heldOut = it.key() == u"held-out";
-        printFigure(it.key().toStdString() + ": words", QString::number(t.words));
-        printFigure(it.key().toStdString() + ": exact", withUnit(exact, "%", 1), heldOut ? ">= 75 %" : "",
+        printFigure("loanword: " + it.key().toStdString() + ": words", QString::number(t.words));
+        printFigure("loanword: " + it.key().toStdString() + ": exact", withUnit(exact, "%", 1), heldOut ? ">= 75 %" : "",
                     !heldOut || exact >= 75.0);
-        printFigure(it.key().toStdString() + ": loose (no ー, ッ, small kana)", withUnit(loose, "%", 1),
+        printFigure("loanword: " + it.key().toStdString() + ": loose (no ー, ッ, small kana)", withUnit(loose, "%", 1),
                     heldOut ? ">= 87 %" : "", !heldOut || loose >= 87.0);
-        printFigure(it.key().toStdString() + ": EDICT spells another word (refused)",
+        printFigure("loanword: " + it.key().toStdString() + ": EDICT spells another word (refused)",
                     withUnit(100.0 * t.otherWord / std::max(1, t.words), "%", 1));
-        printFigure(it.key().toStdString() + ": EDICT's spelling, its spellings offered",
+        printFigure("loanword: " + it.key().toStdString() + ": EDICT's spelling, its spellings offered",
                     withUnit(100.0 * t.withCandidates / std::max(1, t.words), "%", 1));
-        printFigure(it.key().toStdString() + ": exact among the rest",
+        printFigure("loanword: " + it.key().toStdString() + ": exact among the rest",
                     withUnit(100.0 * t.exactOfSame / std::max(1, t.words - t.otherWord), "%", 1));
     }
-    printFigure("CMU dictionary loaded", withUnit(loadSeconds * 1000.0, "ms", 0));
-    printFigure("first word (espeak-ng starts)", withUnit(firstCallSeconds * 1000.0, "ms", 1));
-    printFigure("per word, drafted twice", withUnit(draftSeconds * 1e6 / std::max(1, drafted), "us", 0));
-    printFigure("peak memory, CMU dictionary and espeak-ng", withUnit(readingMiB, "MiB", 1));
-    printFigure("peak memory, with EDICT decoded for the benchmark", withUnit(residentMiB(), "MiB", 1));
+    printFigure("loanword: CMU dictionary loaded", withUnit(loadSeconds * 1000.0, "ms", 0));
+    printFigure("loanword: first word (espeak-ng starts)", withUnit(firstCallSeconds * 1000.0, "ms", 1));
+    printFigure("loanword: per word, drafted twice", withUnit(draftSeconds * 1e6 / std::max(1, drafted), "us", 0));
+    printFigure("loanword: peak memory, CMU and espeak-ng", withUnit(readingMiB, "MiB", 1));
+    printFigure("loanword: peak memory, EDICT decoded too", withUnit(residentMiB(), "MiB", 1));
     return 0;
 }
