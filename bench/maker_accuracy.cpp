@@ -148,6 +148,7 @@ int main(int argc, char *argv[])
     QString error;
     const std::unique_ptr<maker::Drafter> drafter = maker::Drafter::load(paths, {}, &error);
     const double loadSeconds = loading.wallSeconds();
+    const double loadProcessorSeconds = loading.processorPercent() / 100.0 * loadSeconds;
     if (!drafter) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
@@ -183,6 +184,7 @@ int main(int argc, char *argv[])
     for (const QString &word : words)
         (void)drafter->draft(word);
     const double draftSeconds = drafting.wallSeconds();
+    const double draftProcessorSeconds = drafting.processorPercent() / 100.0 * draftSeconds;
     const double peak = statusMiB("VmHWM:");
 
     std::printf("reference: %s, %lld words\n", qPrintable(referencePath), static_cast<long long>(reference.size()));
@@ -202,8 +204,11 @@ int main(int argc, char *argv[])
                 accentRight * 100 >= 97 * usable);
     printFigure("maker: meanings acceptable", percent(meaningOk, n), ">= 92 %", meaningOk * 100 >= 92 * n);
     printFigure("maker: loading the dictionaries", withUnit(loadSeconds, "s"), "<= 1.5 s", loadSeconds <= 1.5);
+    // Both threads' time together: on a shared machine the wall clock also counts others' builds.
+    printFigure("maker: loading, processor time", withUnit(loadProcessorSeconds, "s"));
     printFigure("maker: drafting " + std::to_string(words.size()) + " words", withUnit(draftSeconds, "s"), "<= 2 s",
                 draftSeconds <= 2.0);
+    printFigure("maker: drafting, processor time", withUnit(draftProcessorSeconds, "s"));
     printFigure("maker: memory added by the dictionaries (resident after loading)",
                 withUnit(residentAfterLoad - residentBefore, "MiB", 1), "<= 150 MiB",
                 residentAfterLoad - residentBefore <= 150.0);

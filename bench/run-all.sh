@@ -47,9 +47,17 @@ fi
 section "Start-up" "$here/startup.sh" "$build" 10
 section "Loading" "$build/bench/load_bench" 5
 section "Speech, and start-up with it off and on" "$here/speech.sh" "$build" 10
+# The readings against the dictionaries Debian installs (festlex-cmu, edict).
+if [ -r /usr/share/festival/dicts/cmu/cmudict-0.4.out ] && [ -r /usr/share/edict/edict ]; then
+    section "Loanword readings against EDICT" "$build/bench/loanword_accuracy"
+    section "Question-file maker against our reference list" "$build/bench/maker_accuracy"
+else
+    say
+    say "== Loanword readings and the question-file maker: skipped, festlex-cmu and edict are not installed"
+fi
 
-# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:", "load:" or "speech:".
-summary=$(grep -E '^(drill|wait|step|start-up|load|speech): ' "$log")
+# Every benchmark names its closing figures "drill:", "wait:", "step:", "start-up:", "load:", "speech:", "loanword:" or "maker:".
+summary=$(grep -E '^(drill|wait|step|start-up|load|speech|loanword|maker): ' "$log")
 say
 say "== All figures"
 say "$(printf '%-44s %12s   %-22s %s' figure value target verdict)"

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -92,6 +93,12 @@ qsizetype sourceCodeLength(QStringView group)
     return colon;
 }
 
+bool isDialect(const QString &group)
+{
+    const qsizetype code = sourceCodeLength(group);
+    return code > 0 && group.size() == code + 1 && dialectNames().contains(group.first(code));
+}
+
 // The text inside the parentheses that open view, or null when view does not
 // open with a closed group.
 std::optional<QStringView> leadingGroup(QStringView view, qsizetype *end)
@@ -113,7 +120,11 @@ std::optional<QStringView> leadingGroup(QStringView view, qsizetype *end)
 template<typename Char>
 char asciiLower(Char c)
 {
-    const auto code = static_cast<std::uint32_t>(c);
+    std::uint32_t code = 0;
+    if constexpr (std::is_same_v<Char, char>)
+        code = static_cast<unsigned char>(c);
+    else
+        code = static_cast<std::uint32_t>(c);
     if (code >= 'A' && code <= 'Z')
         return static_cast<char>(code - 'A' + 'a');
     if (code < 0x80)
@@ -244,10 +255,7 @@ std::optional<EdictEntry> parseEdictLine(QStringView line)
                     partsOfSpeech.append(item.trimmed().toString());
             else if (firstField && partsOfSpeech.isEmpty() && !numbered && headTagNames().contains(text))
                 entry.headTags.append(text);
-            else if (senseTagNames().contains(text))
-                tags.append(text);
-            else if (const qsizetype code = sourceCodeLength(text);
-                     code > 0 && text.size() == code + 1 && dialectNames().contains(text.first(code)))
+            else if (senseTagNames().contains(text) || isDialect(text))
                 tags.append(text);
             else
                 break; // a remark that belongs to the gloss, such as "(air or sea) route"

@@ -51,7 +51,7 @@ constexpr std::array<Row, 27> rows = {{
     {"y", {u"ヤ", u"イ", u"ユ", u"イエ", u"ヨ"}, u"", u"イ"},
     {"ng", {u"ンガ", u"ンギ", u"ング", u"ンゲ", u"ンゴ"}, u"ンギ", u"ング"},
     // A w after a consonant leaves only the vowel: queen クイーン, square スクエア.
-    {"w~", {u"ア", u"イ", u"ウ", u"エ", u"オ"}, u"", u""},
+    {"w~", {u"ア", u"イ", u"ウ", u"ェ", u"ォ"}, u"", u""},
     {"?", {u"ア", u"イ", u"ウ", u"エ", u"オ"}, u"", u""},
 }};
 
@@ -126,7 +126,7 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
     QList<Cluster> clusters;
     for (qsizetype i = 0; i < word.size();) {
         const QChar c = word[i];
-        const bool yVowel = c == u'y' && i > 0;
+        const bool yVowel = c == u'y' && i > 0 && (i + 1 == word.size() || !isVowelLetter(word[i + 1]));
         if (!isVowelLetter(c) && !yVowel) {
             ++i;
             continue;
@@ -185,7 +185,7 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
         if (clusters[i].end - clusters[i].begin == 2) {
             const QStringView pair = QStringView(word).sliced(clusters[i].begin, 2);
             if (pair == u"ia" || pair == u"io" || pair == u"eo" || pair == u"ua" || pair == u"uo" || pair == u"ea"
-                || pair == u"ue" || pair == u"ie") {
+                || pair == u"ue" || pair == u"ie" || pair == u"oe" || pair == u"ui" || pair == u"oa") {
                 clusters.insert(i + 1, {clusters[i].begin + 1, clusters[i].end});
                 clusters[i].end = clusters[i].begin + 1;
                 ++i;
@@ -230,6 +230,7 @@ public:
         : m_phones(pronunciation.phones)
         , m_primary(pronunciation.primary)
         , m_hints(spellingHints(spelling, pronunciation))
+        , m_spelling(spelling.toString().toLower())
     {
         // An er before a vowel is a vowel and an r that begins the next
         // syllable: around アラウンド, binary バイナリー.
@@ -251,7 +252,12 @@ public:
         while (i < n) {
             const QByteArray &c = m_phones[i].symbol;
             if (m_phones[i].isVowel()) {
-                i = writeSyllable(QByteArray(), i, i, false);
+                // flower フラワー: the u of aw is the w of the next vowel.
+                const QByteArray before = symbolAt(i - 1);
+                QByteArray glide;
+                if (before == "aw")
+                    glide = "w";
+                i = writeSyllable(glide, i, false);
                 continue;
             }
             const bool nextVowel = isVowel(i + 1);
@@ -261,10 +267,16 @@ public:
                 i += 2;
                 continue;
             }
+            if (c == "d" && symbolAt(i + 1) == "z" && i + 2 == n) {
+                writeDoubled(i);
+                m_out += u"ズ"_s; // friends フレンズ
+                i += 2;
+                continue;
+            }
             if (c == "ng") {
                 if (nextVowel) {
                     m_out += u"ン"_s;
-                    i = writeSyllable("g", i, i + 1, false);
+                    i = writeSyllable("g", i + 1, false);
                 } else {
                     const QByteArray next = symbolAt(i + 1);
                     m_out += next == "k" || next == "g" ? u"ン"_s : u"ング"_s;
@@ -280,7 +292,7 @@ public:
             }
             if (nextVowel && !vowelAt(i + 1).silent) {
                 writeDoubled(i);
-                i = writeSyllable(c, i, i + 1, false);
+                i = writeSyllable(c, i + 1, false);
                 continue;
             }
             if (symbolAt(i + 1) == "y" && isVowel(i + 2) && m_phones[i + 2].stress == 0
@@ -288,23 +300,31 @@ public:
                 // billion ビリオン, brilliant ブリリアント: the y is the i the spelling shows.
                 writeDoubled(i);
                 m_out += syllable(c, 'i', false);
-                i = writeSyllable(QByteArray(), i + 2, i + 2, false);
+                i = writeSyllable(QByteArray(), i + 2, false);
                 continue;
             }
             if (symbolAt(i + 1) == "y" && isVowel(i + 2) && c != "y") {
                 writeDoubled(i);
-                i = writeSyllable(c, i, i + 2, true);
+                i = writeSyllable(c, i + 2, true);
                 continue;
             }
-            const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "s" || c == "t" || c == "d"));
+            // queen クイーン, quality クォリティ, swim スイム, twelve トゥエルブ;
+            // swan スワン keeps its w.
+            const bool iAfterW = isVowel(i + 2) && vowelAt(i + 2).column == 'i';
+            const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "t" || (c == "s" && iAfterW)));
             if (symbolAt(i + 1) == "w" && isVowel(i + 2) && clusterW) {
                 const int start = static_cast<int>(m_out.size());
-                m_out += c == "t" ? u"ツ"_s : QString::fromUtf16(rowOf(c).alone);
-                i = writeSyllable("w~", i + 1, i + 2, false, start);
+                if (c == "t")
+                    m_out += iAfterW ? u"ツ"_s : u"トゥ"_s;
+                else
+                    m_out += QString::fromUtf16(rowOf(c).alone);
+                i = writeSyllable(c == "t" ? "?" : "w~", i + 2, false, start);
                 continue;
             }
             writeDoubled(i);
-            if (c == "m" && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"))
+            if (c == "m"
+                && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"
+                    || symbolAt(i + 1) == "f"))
                 m_out += u"ン"_s;
             else
                 m_out += QString::fromUtf16(rowOf(c).alone);
@@ -325,6 +345,13 @@ private:
                 return false;
         }
         return true;
+    }
+    int vowelsAfter(int i) const
+    {
+        int count = 0;
+        for (int j = i + 1; j < m_phones.size(); ++j)
+            count += m_phones[j].isVowel() ? 1 : 0;
+        return count;
     }
     int hintOrdinal(int i) const
     {
@@ -383,7 +410,7 @@ private:
                 out.tail = u"ー"_s;
         } else if (v == "aw") {
             out.column = 'a';
-            out.tail = closingR ? u"ワー"_s : u"ウ"_s; // hour アワー
+            out.tail = closingR ? u"ワー"_s : (beforeVowel ? QString() : u"ウ"_s); // hour アワー, power パワー
         } else if (v == "ay") {
             out.column = 'a';
             out.tail = closingR ? u"イア"_s : u"イ"_s; // fire ファイア
@@ -395,6 +422,7 @@ private:
         } else if (v == "er") {
             out.column = 'a';
             out.tail = stressed && !strong && !last ? QString() : u"ー"_s;
+
             if (!stressed && letters.startsWith(u'o') && i + 1 < m_phones.size()) {
                 // information インフォメーション, record レコード; doctor ドクター
                 out.column = 'o';
@@ -406,8 +434,15 @@ private:
             out.tail = letters.contains(u'i') || letters.contains(u'y') || beforeVowel ? u"イ"_s : u"ー"_s;
         } else if (v == "ih" || v == "ax") {
             out.column = v == "ih" ? 'i' : 'a';
-            const bool firstVowel = hintOrdinal(i) == 0;
-            if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty() && !(v == "ih" && firstVowel)) {
+            // before ビフォー, decide: an unstressed open first syllable spelled e reads i;
+            // explosion エクスプロージョン does not.
+            // reflect リフレクト, decide ディサイド, before ビフォー
+            const QByteArray onset = symbolAt(i - 1);
+            const bool prefix = hintOrdinal(i) == 0 && letters == u"e" && !stressed && i == 1
+                                && (onset == "r" || onset == "b");
+            if (prefix) {
+                out.column = 'i';
+            } else if ((!stressed || m_reducedR.contains(i)) && !letters.isEmpty()) {
                 QString l = letters;
                 const QByteArray before = symbolAt(i - 1);
                 // -tion ション, -cious シャス, patient ペイシェント
@@ -415,7 +450,11 @@ private:
                     && (l.front() == u'i' || l.front() == u'e'))
                     l.remove(0, 1);
                 const QChar first = l.front();
-                if (hint.beforeFinalE && first == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh"))
+                // cornering コーナリング: the er of the word before -ing.
+                const bool beforeIng = m_reducedR.contains(i) && vowelsAfter(i) == 1 && m_spelling.endsWith(u"ing");
+                if (beforeIng && first == u'e')
+                    out.column = 'a';
+                else if (hint.beforeFinalE && first == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh"))
                     out.column = 'e', out.tail = u"ー"_s; // chocolate チョコレート, image イメージ
                 else if (l.startsWith(u"ou") || (l == u"u" && !(last && hint.after == u"l")))
                     out.column = 'a'; // famous フェーマス, album アルバム; not -ful
@@ -438,13 +477,15 @@ private:
             out.column = 'i';
             if ((strong || last) && !beforeVowel)
                 out.tail = u"ー"_s;
+            if (!stressed && last && letters == u"ay")
+                out.column = 'e'; // friday フライデー
             if (closingR)
                 out.tail = u"ア"_s;
         } else if (v == "ow") {
             out.column = 'o';
             if ((strong || (last && letters == u"ow")) && !beforeVowel)
                 out.tail = u"ー"_s;
-            if (letters == u"o" && hint.after.size() >= 2 && !last)
+            if (letters == u"o" && hint.after.size() >= 2 && !last && !hint.after.startsWith(u'l'))
                 out.tail.clear(); // program プログラム, poster ポスター
             if (closingR)
                 out.tail = u"ー"_s;
@@ -462,13 +503,23 @@ private:
             if (closingR)
                 out.tail = u"ア"_s;
         }
+        // An open syllable two or more syllables from the end keeps its
+        // vowel short: unity ユニティー, colonial コロニアル.
+        if ((v == "iy" || v == "uw" || v == "ow") && out.tail == u"ー" && !last && isVowel(i + 2) && !isVowel(i + 1)
+            && vowelsAfter(i) >= 2 && (symbolAt(i - 1) != "y" || i < 2))
+            out.tail.clear();
+        // A stressed last syllable closed by a consonant keeps its long
+        // vowel: monotone モノトーン, lactose ラクトース.
+        if ((v == "iy" || v == "uw" || v == "ow") && stressed && last && out.tail.isEmpty() && !beforeVowel
+            && i + 1 < m_phones.size() && (v != "ow" || hint.beforeFinalE || letters == u"oa"))
+            out.tail = u"ー"_s;
         out.shortVowel = out.tail.isEmpty() && !closingR && v != "er";
         return out;
     }
 
     // Writes the consonant (if any) and the vowel at `vowel`; returns the
     // index after what was written.
-    int writeSyllable(const QByteArray &consonant, int first, int vowel, bool palatal, int start = -1)
+    int writeSyllable(const QByteArray &consonant, int vowel, bool palatal, int start = -1)
     {
         Vowel v = vowelAt(vowel);
         if (start < 0)
@@ -481,15 +532,27 @@ private:
         if (m_phones[vowel].symbol == "ae" && m_phones[vowel].stress > 0 && (consonant == "k" || consonant == "g"))
             palatal = true;
         QByteArray row = consonant;
-        if (palatal && m_phones[vowel].symbol == "ax" && hintAt(vowel).letters.startsWith(u'u'))
+        const VowelHint hint = hintAt(vowel);
+        if (palatal && m_phones[vowel].symbol == "ax" && hint.letters.startsWith(u'u'))
             v.column = 'u'; // popular ポピュラー
+        // news ニュース, duty デューティー, tube チューブ: the y that American English drops.
+        if (m_phones[vowel].symbol == "uw" && (consonant == "n" || consonant == "d" || consonant == "t")
+            && (hint.letters == u"ew" || hint.letters == u"eu" || hint.letters == u"u"))
+            palatal = true;
+        // quality クォリティ, watch ウォッチ
+        if ((consonant == "w" || consonant == "w~") && m_phones[vowel].symbol == "aa")
+            v.column = 'o';
+        // season シーズン, seven セブン
+        const bool finalN = vowel + 2 == m_phones.size() && symbolAt(vowel + 1) == "n";
+        if (finalN && m_phones[vowel].symbol == "ax"
+            && ((consonant == "z" && hint.letters == u"o") || (consonant == "v" && hint.letters == u"e")))
+            v.column = 'u';
         m_out += syllable(row, v.column, palatal);
         m_out += v.tail;
         if (vowel == m_primary)
             m_stressStart = start;
         m_lastShort = v.shortVowel;
         m_lastVowel = vowel;
-        Q_UNUSED(first);
         return vowel + (v.takesR ? 2 : 1);
     }
 
@@ -510,7 +573,9 @@ private:
         const QString after = hintAt(i - 1).after;
         bool doubled = false;
         if (voiceless || voiced) {
-            const bool wordEnd = i + 1 == n || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless)
+            const bool wordEnd = i + 1 == n
+                                 || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless && c != "p"
+                                     && before.stress > 0)
                                  || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced);
             if (wordEnd)
                 doubled = voiceless || before.stress > 0 || after == u"dg"
@@ -524,11 +589,15 @@ private:
             const bool vowelNext = m_phones[i + 1].isVowel();
             const QByteArray next = m_phones[i + 1].symbol;
             if (vowelNext) {
-                static const QStringList beforeVowel = {u"pp"_s, u"ck"_s, u"gg"_s, u"cc"_s, u"tch"_s, u"ssi"_s};
+                static const QStringList beforeVowel = {u"pp"_s, u"ck"_s, u"gg"_s, u"cc"_s, u"tch"_s};
                 for (const QString &letters : beforeVowel)
                     doubled = doubled || after.startsWith(letters);
+                if (after == u"ck" && i + 3 == n && m_phones[i + 2].symbol == "t")
+                    doubled = false; // pocket ポケット, socket ソケット
                 doubled = doubled && c != "s";
-            } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "g" || c == "sh" || c == "ch") {
+                if (after == u"ss" || after == u"sh" || after == u"tt" || after == u"ff")
+                    doubled = true;
+            } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "sh" || c == "ch") {
                 static const QByteArrayList closeJoin = {"t", "s", "ch", "sh", "r", "l", "y", "w", "z", "th", "n"};
                 doubled = !closeJoin.contains(next) || (next == "l" && after.startsWith(u"ck"));
                 if (c == "sh" || c == "ch")
@@ -541,8 +610,9 @@ private:
 
     QList<Phone> m_phones;
     int m_primary = -1;
-    QList<int> m_reducedR; // vowels that were an er before a vowel
     QList<VowelHint> m_hints;
+    QString m_spelling;
+    QList<int> m_reducedR; // vowels that were an er before a vowel
     QString m_out;
     int m_stressStart = -1;
     bool m_lastShort = false;

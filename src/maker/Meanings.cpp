@@ -201,10 +201,8 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
             score -= 25;
         else if (registerTags().contains(tag))
             score -= 12;
-        else if (mildTags().contains(tag))
-            score -= 6;
-        else if (tag == u"on-mim")
-            score -= 6; // a sound-symbolic word is seldom what a word book prints
+        else if (mildTags().contains(tag) || tag == u"on-mim")
+            score -= 6; // honorifics, and sound-symbolic words, are seldom what a word book prints
         else if (tag != u"uk")
             score -= 8; // a field's own term
     }

@@ -90,15 +90,66 @@ Pronunciation ReadingDrafter::withPrimary(Pronunciation pronunciation, const QSt
     return pronunciation;
 }
 
+KanaReading ReadingDrafter::writeWord(const Pronunciation &pronunciation, const QString &word) const
+{
+    // A compound whose parts the dictionary has and says the same way is
+    // written part by part, each with its own spelling and long vowels:
+    // household ハウスホールド, backspin バックスピン.
+    const qsizetype phones = pronunciation.phones.size();
+    // A three-letter second part only after a long first part: serviceman,
+    // not chapter.
+    for (qsizetype split = 3; split + 3 <= word.size(); ++split) {
+        static const QStringList suffixLike = {u"ter"_s, u"ton"_s, u"let"_s, u"ten"_s, u"tin"_s, u"per"_s,
+                                               u"ple"_s, u"lin"_s, u"ler"_s, u"der"_s, u"ger"_s, u"ker"_s};
+        if (split + 4 > word.size() && (split < 4 || suffixLike.contains(word.mid(split).toLower())))
+            continue;
+        const QList<CmuEntry> heads = m_cmu.lookup(QStringView(word).left(split));
+        if (heads.isEmpty())
+            continue;
+        const QList<CmuEntry> tails = m_cmu.lookup(QStringView(word).sliced(split));
+        if (tails.isEmpty())
+            continue;
+        Pronunciation head = heads.front().pronunciation;
+        Pronunciation tail = tails.front().pronunciation;
+        // The second part begins with a consonant (not -ing, -ism), the
+        // first does not end in an r that the compound would join.
+        if (head.phones.size() + tail.phones.size() != phones || tail.phones.front().isVowel()
+            || head.phones.back().symbol == "r")
+            continue;
+        bool same = true;
+        for (qsizetype i = 0; i < phones && same; ++i) {
+            const Phone &part = i < head.phones.size() ? head.phones[i] : tail.phones[i - head.phones.size()];
+            same = part.symbol == pronunciation.phones[i].symbol;
+        }
+        if (!same)
+            continue;
+        const int headPhones = static_cast<int>(head.phones.size());
+        const bool stressInHead = pronunciation.primary < headPhones;
+        head.primary = stressInHead ? pronunciation.primary : -1;
+        tail.primary = stressInHead ? -1 : pronunciation.primary - headPhones;
+        KanaReading first = toKatakana(head, word.left(split));
+        const QByteArray &joined = tail.phones.front().symbol;
+        if (first.kana.endsWith(u'ム') && head.phones.back().symbol == "m" && (joined == "p" || joined == "b"))
+            first.kana.back() = u'ン'; // dumbbell ダンベル
+        const KanaReading second = toKatakana(tail, word.mid(split));
+        const int stress = stressInHead
+                               ? first.stressStart
+                               : (second.stressStart < 0 ? -1
+                                                         : static_cast<int>(first.kana.size()) + second.stressStart);
+        return {first.kana + second.kana, stress};
+    }
+    return toKatakana(pronunciation, word);
+}
+
 KanaReading ReadingDrafter::readWord(const QString &word, QList<Flag> *flags, bool allowParts) const
 {
     const QList<CmuEntry> entries = m_cmu.lookup(word);
     if (!entries.isEmpty()) {
         QList<Flag> own;
-        const KanaReading reading = toKatakana(withPrimary(entries.front().pronunciation, word, &own), word);
+        const KanaReading reading = writeWord(withPrimary(entries.front().pronunciation, word, &own), word);
         for (qsizetype i = 1; i < entries.size(); ++i) {
             QList<Flag> ignored;
-            const KanaReading other = toKatakana(withPrimary(entries[i].pronunciation, word, &ignored), word);
+            const KanaReading other = writeWord(withPrimary(entries[i].pronunciation, word, &ignored), word);
             if (other.kana != reading.kana || other.stressStart != reading.stressStart)
                 addFlag(&own, Flag::SeveralPronunciations);
         }

@@ -67,6 +67,7 @@ public:
 
 private:
     KanaReading readWord(const QString &word, QList<Flag> *flags, bool allowParts) const;
+    KanaReading writeWord(const Pronunciation &pronunciation, const QString &word) const;
     Pronunciation withPrimary(Pronunciation pronunciation, const QString &word, QList<Flag> *flags) const;
 
     CmuDictionary m_cmu;

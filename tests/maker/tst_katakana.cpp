@@ -110,6 +110,18 @@ void TestKatakana::rules_data()
     QTest::newRow("spelling: basement, e silent before -ment")
         << u"basement"_s << u"b ey2 s m ax0 n t"_s << u"ベースメント"_s << 0;
     QTest::newRow("spelling: realism, -ism") << u"realism"_s << u"r iy2 ax0 l ih0 z ax0 m"_s << u"リアリズム"_s << 0;
+    QTest::newRow("spelling: reflect, re- as リ") << u"reflect"_s << u"r ih0 f l eh2 k t"_s << u"リフレクト"_s << 2;
+    QTest::newRow("spelling: cornering, -er before -ing")
+        << u"cornering"_s << u"k ao2 r n er0 ih0 ng"_s << u"コーナリング"_s << 0;
+    QTest::newRow("spelling: tube, the dropped y") << u"tube"_s << u"t uw2 b"_s << u"チューブ"_s << 0;
+    QTest::newRow("spelling: watch, wa as ウォ") << u"watch"_s << u"w aa2 ch"_s << u"ウォッチ"_s << 0;
+    QTest::newRow("cluster: twelve トゥ") << u"twelve"_s << u"t w eh2 l v"_s << u"トゥエルブ"_s << 0;
+    QTest::newRow("glide: flower, aw before a vowel") << u"flower"_s << u"f l aw2 er0"_s << u"フラワー"_s << 1;
+    QTest::newRow("alone: friends, dz as ズ") << u"friends"_s << u"f r eh2 n d z"_s << u"フレンズ"_s << 1;
+    QTest::newRow("long: unity, open syllable far from the end")
+        << u"unity"_s << u"y uw2 n ax0 t iy0"_s << u"ユニティー"_s << 0;
+    QTest::newRow("long: monotone, stressed closed last syllable")
+        << u"monotone"_s << u"m aa2 n ax0 t ow1 n"_s << u"モノトーン"_s << 0;
     QTest::newRow("no spelling: reduced vowel as a")
         << QString() << u"k ax0 m p y uw2 t er0"_s << u"カンピューター"_s << 2;
     QTest::newRow("no main stress known") << QString() << u"k ae1 t"_s << u"キャット"_s << -1;

@@ -29,6 +29,10 @@ const QByteArray dictionaryText = "MNCL\n"
                                   "(\"berry\" nil (((b eh) 1) ((r iy) 0)))\n"
                                   "(\"computer\" nil (((k ax m) 0) ((p y uw) 1) ((t er) 0)))\n"
                                   "(\"necessary\" nil (((n eh) 1) ((s ax) 0) ((s eh) 1) ((r iy) 0)))\n"
+                                  "(\"house\" nil (((hh aw s) 1)))\n"
+                                  "(\"hold\" nil (((hh ow l d) 1)))\n"
+                                  "(\"household\" nil (((hh aw s) 1) ((hh ow l d) 1)))\n"
+                                  "(\"holdhouse\" nil (((hh ow l) 1) ((d ax s) 0)))\n"
                                   "(\"broken\" nil (((b r ow\n";
 
 CmuDictionary smallDictionary()
@@ -66,7 +70,7 @@ void TestReadingDrafter::readsTheFile()
     CmuDictionary dictionary;
     QString error;
     QVERIFY2(dictionary.load(path, &error), qPrintable(error));
-    QCOMPARE(dictionary.size(), 11); // entry lines, the broken last one among them
+    QCOMPARE(dictionary.size(), 15); // entry lines, the broken last one among them
     const QList<CmuEntry> computer = dictionary.lookup(u"computer");
     QCOMPARE(computer.size(), 1);
     const Pronunciation &p = computer.front().pronunciation;
@@ -141,6 +145,10 @@ void TestReadingDrafter::drafts_data()
         << QList<Flag>{Flag::StressApproximate, Flag::StressOutOfReach};
     QTest::newRow("compound of two entries")
         << u"strawberry"_s << QStringList() << u"ストローベリー"_s << u"2"_s << QList<Flag>{Flag::StressApproximate};
+    QTest::newRow("compound said as its parts: part by part")
+        << u"household"_s << QStringList() << u"ハウスホールド"_s << u"0"_s << QList<Flag>{Flag::StressApproximate};
+    QTest::newRow("parts said otherwise: one word")
+        << u"holdhouse"_s << QStringList() << u"ホールダス"_s << u"0"_s << QList<Flag>();
     QTest::newRow("several readings") << u"record"_s << QStringList() << u"レコード"_s << u"0"_s
                                       << QList<Flag>{Flag::SeveralPronunciations};
     QTest::newRow("main stress unknown") << u"aardvark"_s << QStringList() << u"アードバーク"_s << u"0"_s
