@@ -51,6 +51,8 @@ section "Speech, and start-up with it off and on" "$here/speech.sh" "$build" 10
 if [ -r /usr/share/festival/dicts/cmu/cmudict-0.4.out ] && [ -r /usr/share/edict/edict ]; then
     section "Loanword readings against EDICT" "$build/bench/loanword_accuracy"
     section "Question-file maker against our reference list" "$build/bench/maker_accuracy"
+    section "Question-file maker window: loading, drafting, memory (offscreen)" \
+        env QT_QPA_PLATFORM=offscreen "$build/bench/maker_speed"
 else
     say
     say "== Loanword readings and the question-file maker: skipped, festlex-cmu and edict are not installed"
