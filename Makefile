@@ -24,12 +24,18 @@ PACKAGES += desktop-file-utils appstream
 # The media-control tests run a private session bus, the speaker's test a
 # private speech service.
 PACKAGES += dbus speech-dispatcher
+# The question-file maker reads words the pronouncing dictionary lacks with espeak-ng.
+PACKAGES += libespeak-ng-dev
 # What only running needs: the bell's sound theme, sound through PulseAudio or
 # PipeWire, a native window on Wayland, the speech service with an English
 # voice. The .deb asks for the same (cmake/Packaging.cmake).
 RUN_PACKAGES := sound-theme-freedesktop libcanberra-pulse qt6-wayland speech-dispatcher speech-dispatcher-espeak-ng
 # The README drives the media controls with playerctl; the .deb does without.
 MEDIA_TOOL_PACKAGES := playerctl
+# The question-file maker's dictionaries, which its benchmark needs too: the
+# CMU pronouncing dictionary, EDICT and espeak-ng's data. They stay Debian's,
+# never copied into the repository or the package.
+RUN_PACKAGES += festlex-cmu edict espeak-ng-data
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils speech-dispatcher
 # CPack's .deb generator reads the binary's library needs with these.

@@ -51,10 +51,20 @@ section "Loading" "$build/bench/load_bench" 5
 section "Cards a random drill leaves in place" "$build/bench/shuffle_fixed_points" 100000
 section "Speech, and start-up with it off and on" "$here/speech.sh" "$build" 10
 section "Leaving mid-word, and the bell's end" "$here/speech_exit.sh" "$build" 5
+# The readings against the dictionaries Debian installs (festlex-cmu, edict).
+if [ -r /usr/share/festival/dicts/cmu/cmudict-0.4.out ] && [ -r /usr/share/edict/edict ]; then
+    section "Loanword readings against EDICT" "$build/bench/loanword_accuracy"
+    section "Question-file maker against our reference list" "$build/bench/maker_accuracy"
+    section "Question-file maker window: loading, drafting, memory (offscreen)" \
+        env QT_QPA_PLATFORM=offscreen "$build/bench/maker_speed"
+else
+    say
+    say "== Loanword readings and the question-file maker: skipped, festlex-cmu and edict are not installed"
+fi
 
 # Every benchmark names its closing figures "drill:", "wait:", "step:", "review:", "start-up:", "load:", "shuffle:",
-# "speech:" or "bell:".
-summary=$(grep -E '^(drill|wait|step|review|start-up|load|shuffle|speech|bell): ' "$log")
+# "speech:", "bell:", "loanword:" or "maker:".
+summary=$(grep -E '^(drill|wait|step|review|start-up|load|shuffle|speech|bell|loanword|maker): ' "$log")
 say
 say "== All figures"
 say "$(printf '%-44s %12s   %-22s %s' figure value target verdict)"

@@ -20,16 +20,18 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# dpkg-shlibdeps finds the libraries the program links: Qt, libcanberra0 and
-# the C++ runtime. It cannot see what is only looked up at run time: the
+# dpkg-shlibdeps finds the libraries the program links: Qt, libcanberra0,
+# libespeak-ng1 (the question-file maker's) and the C++ runtime. It cannot see what is only looked up at run time: the
 # Japanese fonts the cards are drawn in, the sound theme that holds the beep
 # and Qt's Japanese translations of its own menus and buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-ipafont-gothic, fonts-ipafont-mincho, sound-theme-freedesktop, qt6-translations-l10n, speech-dispatcher")
 # Sound through PulseAudio or PipeWire, a native window on Wayland and an
-# English voice for speech. `make run` installs these and the Depends above
-# (RUN_PACKAGES in the Makefile).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, qt6-wayland, speech-dispatcher-espeak-ng")
+# English voice for speech; the question-file maker's dictionaries, which
+# the maker names when one is missing. `make run` installs these and the
+# Depends above (RUN_PACKAGES in the Makefile).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libcanberra-pulse, qt6-wayland, speech-dispatcher-espeak-ng, festlex-cmu, edict, espeak-ng-data")
 
 include(CPack)

@@ -44,6 +44,11 @@ Extras::Extras(QWidget *window, DrillControl &control)
         m_folder = new FolderChoice(window, *list, *m_menu);
     m_scale = new DisplayScale(window, *m_menu, m_control);
 
+    // Windows of their own that the extras open.
+    m_menu->addSeparator();
+    m_makeQuestionFile = m_menu->addAction(QStringLiteral("単語リストから問題ファイルを作る…"));
+    m_makeQuestionFile->setObjectName(QStringLiteral("MakeQuestionFile"));
+
     connect(m_pause, &QAction::triggered, &m_control, &DrillControl::togglePause);
     connect(m_pauseOnly, &QAction::triggered, &m_control, &DrillControl::pause);
     connect(m_resumeOnly, &QAction::triggered, &m_control, &DrillControl::resume);

@@ -46,6 +46,8 @@ public:
     // The file list's folder; none in a window without a file list.
     FolderChoice *folderChoice() const { return m_folder; }
     DisplayScale &displayScale() const { return *m_scale; }
+    // Opens the question-file maker; the program connects it to the window.
+    QAction *makeQuestionFileAction() const { return m_makeQuestionFile; }
 
 private:
     QAction *addKeyAction(const QString &text, const QList<QKeySequence> &keys);
@@ -68,6 +70,7 @@ private:
     QAction *m_wholeShuffle;
     FolderChoice *m_folder = nullptr;
     DisplayScale *m_scale;
+    QAction *m_makeQuestionFile;
 };
 
 } // namespace lexiwren

@@ -68,6 +68,11 @@ void FileList::watchWorkingDirectory()
                   qUtf8Printable(QDir::currentPath()));
 }
 
+QString FileList::folder() const
+{
+    return QDir::currentPath();
+}
+
 QString FileList::selectedName() const
 {
     const QList<QListWidgetItem *> selected = selectedItems();

@@ -24,6 +24,8 @@ public:
     QString selectedName() const;
     // The same name in the file system's bytes, for opening the file.
     QByteArray selectedNameBytes() const;
+    // The folder the list shows, as an absolute path.
+    QString folder() const;
     // Reads the directory again, keeping the selection when its file is still there.
     void refresh();
     // Lists and watches the working directory anew once it has changed.

@@ -3,9 +3,14 @@
 
 #include "Program.h"
 
+#include "Extras.h"
+#include "FileList.h"
 #include "MediaControls.h"
 #include "ToolkitTexts.h"
+#include "maker/window/MakerWindow.h"
 #include "platform/MprisPlayer.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QEvent>
@@ -70,9 +75,44 @@ Program::Program()
     : m_window(m_system.platform())
 {
     m_window.setSpeaker(&m_speaker);
+    QObject::connect(m_window.extras().makeQuestionFileAction(), &QAction::triggered, &m_window,
+                     [this] { openQuestionFileMaker(); });
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    delete m_maker;
+}
+
+maker::MakerWindow *Program::openQuestionFileMaker()
+{
+    if (!m_maker) {
+        m_maker = new maker::MakerWindow([this] { return m_window.File1->folder(); }, m_makerEngine);
+        m_maker->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(m_maker, &maker::MakerWindow::saved, &m_window,
+                         [this](const QStringList &names) { showSavedFiles(names); });
+    }
+    m_maker->show();
+    m_maker->raise();
+    m_maker->activateWindow();
+    return m_maker;
+}
+
+maker::MakerWindow *Program::questionFileMaker() const
+{
+    return m_maker;
+}
+
+// The list shows new files once the folder watch reports them; a save does
+// not wait for that, and selects the first new file, ready to load.
+void Program::showSavedFiles(const QStringList &names)
+{
+    FileList *list = m_window.File1;
+    list->refresh();
+    const QList<QListWidgetItem *> found = list->findItems(names.value(0), Qt::MatchExactly);
+    if (!found.isEmpty())
+        list->setCurrentItem(found.first());
+}
 
 void Program::show()
 {

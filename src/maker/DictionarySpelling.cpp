@@ -1,0 +1,144 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "DictionarySpelling.h"
+
+#include <QList>
+
+#include <algorithm>
+
+namespace lexiwren::maker {
+
+namespace {
+
+int editDistance(QStringView a, QStringView b)
+{
+    QList<int> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int up = row[j];
+            row[j] = std::min({up + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = up;
+        }
+    }
+    return row[b.size()];
+}
+
+// The cost of pairing two kana in the alignment: the same kana or the same
+// once folded costs nothing or little; ー, ッ and small kana are cheap to drop.
+int substitution(QChar a, QChar b)
+{
+    if (a == b)
+        return 0;
+    return foldKana(QString(a)) == foldKana(QString(b)) ? 1 : 3;
+}
+
+int gapCost(QChar c)
+{
+    return c == u'ー' || c == u'ッ' || isSmallVowelKana(c) ? 1 : 2;
+}
+
+} // namespace
+
+double kanaDistance(QStringView a, QStringView b)
+{
+    const QString fa = foldKana(a);
+    const QString fb = foldKana(b);
+    const qsizetype longest = std::max(fa.size(), fb.size());
+    if (longest == 0)
+        return 0.0;
+    return static_cast<double>(editDistance(fa, fb)) / static_cast<double>(longest);
+}
+
+bool sameWord(QStringView rules, QStringView dictionary)
+{
+    const QString fa = foldKana(rules);
+    const QString fb = foldKana(dictionary);
+    if (fa.isEmpty() || fb.isEmpty())
+        return false;
+    // A short word must match closely; one kana in three may differ in a
+    // long one (メイル and メール, コンピュータ and コンピューター).
+    const int distance = editDistance(fa, fb);
+    const qsizetype longest = std::max(fa.size(), fb.size());
+    return distance <= std::max<qsizetype>(1, longest / 3) && (distance <= 1 || fa.front() == fb.front());
+}
+
+int mapKanaIndex(QStringView from, QStringView to, int index)
+{
+    if (from == to || index < 0)
+        return index;
+    const qsizetype n = from.size();
+    const qsizetype m = to.size();
+    // cost[i][j]: aligning from[..i] with to[..j].
+    QList<QList<int>> cost(n + 1, QList<int>(m + 1, 0));
+    for (qsizetype i = 1; i <= n; ++i)
+        cost[i][0] = cost[i - 1][0] + gapCost(from[i - 1]);
+    for (qsizetype j = 1; j <= m; ++j)
+        cost[0][j] = cost[0][j - 1] + gapCost(to[j - 1]);
+    for (qsizetype i = 1; i <= n; ++i) {
+        for (qsizetype j = 1; j <= m; ++j) {
+            cost[i][j] = std::min({cost[i - 1][j - 1] + substitution(from[i - 1], to[j - 1]),
+                                   cost[i - 1][j] + gapCost(from[i - 1]), cost[i][j - 1] + gapCost(to[j - 1])});
+        }
+    }
+    // Walk back; the kana of `to` paired with from[index], or the next one
+    // of `to` when from[index] was dropped.
+    qsizetype i = n;
+    qsizetype j = m;
+    int mapped = -1;
+    while (i > 0 || j > 0) {
+        if (i > 0 && j > 0 && cost[i][j] == cost[i - 1][j - 1] + substitution(from[i - 1], to[j - 1])) {
+            if (i - 1 == index)
+                return static_cast<int>(j - 1);
+            --i;
+            --j;
+        } else if (i > 0 && cost[i][j] == cost[i - 1][j] + gapCost(from[i - 1])) {
+            if (i - 1 == index)
+                mapped = static_cast<int>(std::min(j, m - 1));
+            --i;
+        } else {
+            --j;
+        }
+    }
+    return mapped;
+}
+
+KanaReading chooseSpelling(const KanaReading &rules, const QStringList &candidates, bool *fromDictionary)
+{
+    if (fromDictionary)
+        *fromDictionary = false;
+    const QString *best = nullptr;
+    double bestDistance = 2.0;
+    for (const QString &candidate : candidates) {
+        if (!sameWord(rules.kana, candidate))
+            continue;
+        // Folded first; the exact spelling breaks a tie.
+        const double distance = kanaDistance(rules.kana, candidate)
+                                + 0.001 * editDistance(rules.kana, candidate)
+                                      / std::max<qsizetype>(1, candidate.size());
+        if (distance < bestDistance) {
+            best = &candidate;
+            bestDistance = distance;
+        }
+    }
+    if (!best)
+        return rules;
+    if (fromDictionary)
+        *fromDictionary = true;
+    KanaReading chosen;
+    chosen.kana = *best;
+    chosen.kana.remove(u'・');
+    chosen.stressStart = rules.stressStart < 0 ? -1 : mapKanaIndex(rules.kana, chosen.kana, rules.stressStart);
+    // The mark belongs on a kana that carries a vowel.
+    while (chosen.stressStart > 0
+           && (chosen.kana[chosen.stressStart] == u'ー' || chosen.kana[chosen.stressStart] == u'ッ'
+               || chosen.kana[chosen.stressStart] == u'ン' || isSmallVowelKana(chosen.kana[chosen.stressStart])))
+        --chosen.stressStart;
+    return chosen;
+}
+
+} // namespace lexiwren::maker

@@ -1,0 +1,197 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Drafter.h"
+
+#include "Edict.h"
+#include "Espeak.h"
+#include "Meanings.h"
+#include "ReadingDrafter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace lexiwren::maker {
+
+namespace {
+
+QString missingMessage(const QString &what, const QString &path, const QString &package)
+{
+    return u"%1 %2 が見つかりません。Debian のパッケージ %3 を入れてください（sudo apt install %3）。"_s.arg(what, path,
+                                                                                                             package);
+}
+
+// The file's bytes, or null with the learner's message in *error.
+std::optional<QByteArray> readDictionary(const QString &path, const QString &what, const QString &package,
+                                         QString *error)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = missingMessage(what, path, package);
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = u"%1 %2 を読めません（%3）。"_s.arg(what, path,
+                                                     info.isFile() ? file.errorString() : u"ファイルではありません"_s);
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+} // namespace
+
+QString flagText(Flag flag)
+{
+    switch (flag) {
+    case Flag::NotInDictionaries:
+        return u"読みが見つからない"_s;
+    case Flag::ReadFromRules:
+        return u"辞書にない（規則で読んだ）"_s;
+    case Flag::SeveralPronunciations:
+        return u"読みが複数ある"_s;
+    case Flag::StressApproximate:
+        return u"アクセント位置は推定"_s;
+    case Flag::StressOutOfReach:
+        return u"アクセント位置を示せない"_s;
+    case Flag::NoMeaning:
+        return u"意味が見つからない"_s;
+    case Flag::SpellingDiffers:
+        return u"辞書の表記と規則の読みが違う"_s;
+    }
+    return {};
+}
+
+DictionaryPaths DictionaryPaths::debian()
+{
+    return {u"/usr/share/festival/dicts/cmu/cmudict-0.4.out"_s, u"/usr/share/edict/edict"_s};
+}
+
+struct Drafter::Data
+{
+    explicit Data(QByteArray edictBytes, const std::function<void(int)> &progress)
+        : edict(std::move(edictBytes), progress)
+        , meanings(edict)
+    {
+    }
+
+    Edict edict;
+    MeaningFinder meanings;
+    std::unique_ptr<ReadingDrafter> readings;
+};
+
+Drafter::Drafter() = default;
+Drafter::~Drafter() = default;
+
+std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::function<void(int percent)> &progress,
+                                       QString *error)
+{
+    QString ignored;
+    if (!error)
+        error = &ignored;
+    const auto report = [&](int percent) {
+        if (progress)
+            progress(percent);
+    };
+    report(0);
+    if (!QFileInfo(paths.cmu).isFile()) {
+        *error = missingMessage(u"発音辞書"_s, paths.cmu, u"festlex-cmu"_s);
+        return nullptr;
+    }
+    std::optional<QByteArray> edictBytes = readDictionary(paths.edict, u"和英辞書"_s, u"edict"_s, error);
+    if (!edictBytes)
+        return nullptr;
+    report(5);
+
+    // The pronouncing dictionary and espeak-ng start on a second thread while
+    // EDICT is indexed on this one, which reports the progress.
+    std::unique_ptr<ReadingDrafter> readings;
+    QString readingError;
+    bool espeakStarted = false;
+    std::thread readingThread([&] {
+        readings = ReadingDrafter::load(paths.cmu, &readingError);
+        espeakStarted = !espeak::phonemes(u"word"_s).isEmpty();
+    });
+    std::unique_ptr<Drafter> drafter(new Drafter);
+    drafter->m_data = std::make_unique<Data>(std::move(*edictBytes),
+                                             [&](int percent) { report(5 + percent * 9 / 10); });
+    readingThread.join();
+    if (!readings) {
+        *error = readingError;
+        return nullptr;
+    }
+    if (!espeakStarted) {
+        *error =
+            u"espeak-ng が発音データを読めません。Debian のパッケージ espeak-ng-data を入れてください（sudo apt install espeak-ng-data）。"_s;
+        return nullptr;
+    }
+    if (drafter->m_data->edict.entryCount() == 0) {
+        *error = u"和英辞書 %1 に見出しがありません。EDICT の形式のファイルを指定してください。"_s.arg(paths.edict);
+        return nullptr;
+    }
+    drafter->m_data->readings = std::move(readings);
+    report(100);
+    return drafter;
+}
+
+Draft Drafter::draft(const QString &wordOrPhrase) const
+{
+    Draft draft;
+    draft.english = wordOrPhrase.simplified();
+    draft.meaning = m_data->meanings.meanings(draft.english).join(u"、"_s);
+    if (draft.meaning.isEmpty())
+        draft.flags.append(Flag::NoMeaning);
+    const ReadingDraft reading = m_data->readings->draftReading(draft.english,
+                                                                m_data->meanings.loanwordSpellings(draft.english));
+    draft.reading = reading.reading;
+    draft.accent = reading.accent;
+    draft.flags = reading.flags + draft.flags;
+    return draft;
+}
+
+QStringList wordList(QStringView text)
+{
+    QStringList words;
+    QSet<QString> seen;
+    const QString unified = text.toString().replace(u'\r', u'\n');
+    const QList<QStringView> lines = QStringView(unified).split(u'\n');
+    for (QStringView line : lines) {
+        QString word = line.toString().simplified();
+        word.remove(QChar(0xFEFF));
+        if (word.isEmpty())
+            continue;
+        const QString folded = word.toCaseFolded();
+        if (seen.contains(folded))
+            continue;
+        seen.insert(folded);
+        words.append(word);
+    }
+    return words;
+}
+
+QByteArray questionFileText(const QList<Draft> &drafts)
+{
+    QByteArray text;
+    for (const Draft &draft : drafts) {
+        QStringList fields{draft.english, draft.reading, draft.accent, draft.meaning};
+        bool spaced = false;
+        for (QString &field : fields) {
+            // A line break or a tab inside a field would cut the card; a control character has no place in it.
+            for (QChar &c : field)
+                if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                    c = u' ';
+            field = field.trimmed();
+            spaced = spaced || field.contains(u' ');
+        }
+        text += fields.join(spaced ? u'\t' : u' ').toUtf8();
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace lexiwren::maker

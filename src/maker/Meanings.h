@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The Japanese meaning a learner expects for an English word, and the
+// katakana that EDICT spells an English loanword with, both found through
+// EDICT's English glosses.
+#pragma once
+
+#include "Edict.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <functional>
+
+namespace lexiwren::maker {
+
+// What an inflected form says about the word it comes from.
+enum class WordForm {
+    AsTyped,     // no inflection taken off
+    VerbForm,    // went, studied, running: a verb
+    SOrEs,       // cries, boxes: a plural or a verb's third person
+    Comparative, // bigger, happiest: an adjective
+};
+
+struct BaseForm
+{
+    QString word;
+    WordForm form = WordForm::AsTyped;
+};
+
+// The word an inflected form comes from (fought → fight, children → child,
+// studied → study, bigger → big): irregular forms from a table, the rest by
+// rule, the first candidate that exists wins. Null when the word does not
+// look inflected or no candidate exists. word is lower case.
+std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(const QString &)> &exists);
+
+class MeaningFinder
+{
+public:
+    explicit MeaningFinder(const Edict &edict);
+
+    // At most two meanings, the likeliest first; empty when EDICT has none.
+    QStringList meanings(QStringView wordOrPhrase) const;
+
+    // Katakana spellings of word as an English loanword, the likeliest first:
+    // katakana-only entries glossed by it, except senses from another language
+    // or made in Japan.
+    QStringList loanwordSpellings(QStringView word) const;
+
+private:
+    const Edict &m_edict;
+};
+
+} // namespace lexiwren::maker

@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 The Lexiwren authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Meanings ranked on a small EDICT written here in EUC-JP, the base forms of
+// inflected words, and the loanword spellings handed to the reading drafter.
+#include "maker/Meanings.h"
+
+#include <QSet>
+#include <QStringEncoder>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace lexiwren::maker;
+
+namespace {
+
+const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanese-English Electronic Dictionary Files/
+林檎 [りんご] /(n) (1) (uk) apple (fruit)/(n) (2) (uk) apple tree/(P)/
+林檎 [りんき] /(ok) (n) (1) (uk) apple (fruit)/(n) (2) (uk) apple tree/
+アップル /(n) (1) apple/(n) (2) (comp) Apple (computer company)/
+古語林檎 [こごりんご] /(n) (arch) apple/
+意味 [いみ] /(n,vs) meaning/significance/sense/(P)/
+卑劣 [ひれつ] /(adj-na,n) mean/contemptible/despicable/(P)/
+セコイ /(adj-i) (1) petty/stingy/mean/
+走る [はしる] /(v5r,vi) (1) to run/(v5r,vi) (2) to flee/(P)/
+ラン /(n) (1) run/(n) (2) rump/(P)/
+美しい [うつくしい] /(adj-i) beautiful/pretty/(P)/
+ビューティフル /(adj-na) beautiful/(P)/
+戦う [たたかう] /(v5u,vi) (1) to fight/to battle/(P)/
+喧嘩 [けんか] /(n,vs) quarrel/fight/(P)/
+泣く [なく] /(v5k,vi) to cry/to weep/(P)/
+叫び [さけび] /(n) shout/cry/(P)/
+行く [いく] /(v5k-s,vi) (1) to go/(P)/
+子供 [こども] /(n) child/(P)/
+勉強 [べんきょう] /(n,vs) (1) study/(n,vs) (2) diligence/(P)/
+大きい [おおきい] /(adj-i) (1) big/large/(P)/
+大 [だい] /(pref) big/large/
+アルバイト /(n) part-time job (ger: Arbeit)/(P)/
+バイト /(n) (abbr) part-time job (ger: Arbeit)/(P)/
+プラスアルファ /(n) plus alpha (wasei: plus alpha)/
+コンピューター /(n) computer/(P)/
+コンピュータ /(n) computer/(P)/
+電子計算機 [でんしけいさんき] /(n) computer/
+眼鏡 [めがね] /(n) (1) (uk) glasses/spectacles/(P)/
+グラス /(n) (1) glass (drinking vessel)/(n) (2) glass (material)/(P)/
+諦める [あきらめる] /(v1,vt) to give up/to abandon/(P)/
+ギブアップ /(n,vs) giving up/(P)/
+)"_s;
+
+Edict smallEdict()
+{
+    QStringEncoder encoder("EUC-JP");
+    return Edict(encoder.encode(SmallEdict));
+}
+
+} // namespace
+
+class TestMeanings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ranksMeanings_data();
+    void ranksMeanings();
+    void baseForms_data();
+    void baseForms();
+    void loanwordSpellings_data();
+    void loanwordSpellings();
+};
+
+void TestMeanings::ranksMeanings_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("meanings");
+
+    QTest::newRow("usually kana; common beats loanword and outdated reading") << u"apple"_s << QStringList{u"りんご"_s};
+    QTest::newRow("verb from a noun that takes suru") << u"mean"_s << QStringList{u"意味する"_s, u"卑劣"_s};
+    QTest::newRow("verb gloss beats a loanword's noun") << u"run"_s << QStringList{u"走る"_s};
+    QTest::newRow("typed with capitals and spaces") << u"  Beautiful "_s << QStringList{u"美しい"_s};
+    QTest::newRow("irregular past") << u"fought"_s << QStringList{u"戦う"_s};
+    QTest::newRow("irregular past, go") << u"went"_s << QStringList{u"行く"_s};
+    QTest::newRow("third person, two meanings") << u"cries"_s << QStringList{u"泣く"_s, u"叫び"_s};
+    QTest::newRow("irregular plural") << u"children"_s << QStringList{u"子供"_s};
+    QTest::newRow("past of a suru noun") << u"studied"_s << QStringList{u"勉強する"_s};
+    QTest::newRow("comparative wants an adjective, not a prefix") << u"bigger"_s << QStringList{u"大きい"_s};
+    QTest::newRow("plural glossed as itself keeps its meaning") << u"glasses"_s << QStringList{u"めがね"_s};
+    QTest::newRow("second spelling of a loanword is not a second meaning")
+        << u"computer"_s << QStringList{u"コンピュータ"_s};
+    QTest::newRow("phrase") << u"give up"_s << QStringList{u"諦める"_s};
+    QTest::newRow("foreign source still gives a meaning") << u"part-time job"_s << QStringList{u"アルバイト"_s};
+    QTest::newRow("unknown") << u"xyzzy"_s << QStringList{};
+    QTest::newRow("punctuation only") << u"..."_s << QStringList{};
+}
+
+void TestMeanings::ranksMeanings()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, meanings);
+    const Edict edict = smallEdict();
+    const MeaningFinder finder(edict);
+    QCOMPARE(finder.meanings(word), meanings);
+}
+
+void TestMeanings::baseForms_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("base"); // empty: none
+    QTest::addColumn<int>("form");
+
+    const auto v = static_cast<int>(WordForm::VerbForm);
+    const auto s = static_cast<int>(WordForm::SOrEs);
+    const auto c = static_cast<int>(WordForm::Comparative);
+    QTest::newRow("irregular past") << u"fought"_s << u"fight"_s << v;
+    QTest::newRow("irregular plural") << u"children"_s << u"child"_s << s;
+    QTest::newRow("irregular comparative") << u"better"_s << u"good"_s << c;
+    QTest::newRow("-ies") << u"cries"_s << u"cry"_s << s;
+    QTest::newRow("-es after ch") << u"watches"_s << u"watch"_s << s;
+    QTest::newRow("-es after x") << u"boxes"_s << u"box"_s << s;
+    QTest::newRow("-s after e") << u"makes"_s << u"make"_s << s;
+    QTest::newRow("-ied") << u"studied"_s << u"study"_s << v;
+    QTest::newRow("-d") << u"liked"_s << u"like"_s << v;
+    QTest::newRow("-d before -ed (hoped is not hop)") << u"hoped"_s << u"hope"_s << v;
+    QTest::newRow("-ed") << u"walked"_s << u"walk"_s << v;
+    QTest::newRow("doubled consonant -ed") << u"stopped"_s << u"stop"_s << v;
+    QTest::newRow("doubled consonant -ing") << u"running"_s << u"run"_s << v;
+    QTest::newRow("-ing after a dropped e") << u"making"_s << u"make"_s << v;
+    QTest::newRow("-ying") << u"lying"_s << u"lie"_s << v;
+    QTest::newRow("doubled consonant -er") << u"bigger"_s << u"big"_s << c;
+    QTest::newRow("-ier") << u"happier"_s << u"happy"_s << c;
+    QTest::newRow("-r after e") << u"larger"_s << u"large"_s << c;
+    QTest::newRow("-est") << u"tallest"_s << u"tall"_s << c;
+    QTest::newRow("not inflected") << u"walk"_s << QString() << 0;
+    QTest::newRow("double s is no plural") << u"glass"_s << QString() << 0;
+    QTest::newRow("base not in the dictionary") << u"xyzzies"_s << QString() << 0;
+    QTest::newRow("phrase") << u"gave up"_s << QString() << 0;
+}
+
+void TestMeanings::baseForms()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, base);
+    QFETCH(int, form);
+    static const QSet<QString> known{u"cry"_s,  u"watch"_s, u"box"_s,   u"make"_s, u"study"_s, u"like"_s,
+                                     u"hope"_s, u"hop"_s,   u"walk"_s,  u"stop"_s, u"run"_s,   u"lie"_s,
+                                     u"big"_s,  u"happy"_s, u"large"_s, u"tall"_s, u"glass"_s, u"give"_s};
+    const std::optional<BaseForm> found = baseForm(word, [](const QString &w) { return known.contains(w); });
+    if (base.isEmpty()) {
+        QVERIFY2(!found, qPrintable(found ? found->word : QString()));
+        return;
+    }
+    QVERIFY(found);
+    QCOMPARE(found->word, base);
+    QCOMPARE(static_cast<int>(found->form), form);
+}
+
+void TestMeanings::loanwordSpellings_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("spellings");
+
+    QTest::newRow("loanword") << u"apple"_s << QStringList{u"アップル"_s};
+    QTest::newRow("two spellings in the file's order")
+        << u"computer"_s << QStringList{u"コンピューター"_s, u"コンピュータ"_s};
+    QTest::newRow("adjective") << u"beautiful"_s << QStringList{u"ビューティフル"_s};
+    QTest::newRow("from German") << u"part-time job"_s << QStringList{};
+    QTest::newRow("made in Japan") << u"plus alpha"_s << QStringList{};
+    QTest::newRow("native word in katakana, not a loan") << u"mean"_s << QStringList{};
+    QTest::newRow("kanji entries are no spellings") << u"run"_s << QStringList{u"ラン"_s};
+    QTest::newRow("unknown") << u"xyzzy"_s << QStringList{};
+}
+
+void TestMeanings::loanwordSpellings()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, spellings);
+    const Edict edict = smallEdict();
+    QCOMPARE(MeaningFinder(edict).loanwordSpellings(word), spellings);
+}
+
+QTEST_GUILESS_MAIN(TestMeanings)
+#include "tst_meanings.moc"
