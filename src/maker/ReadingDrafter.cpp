@@ -146,7 +146,7 @@ KanaReading ReadingDrafter::readWord(const QString &word, QList<Flag> *flags, bo
     const QList<CmuEntry> entries = m_cmu.lookup(word);
     if (!entries.isEmpty()) {
         QList<Flag> own;
-        const KanaReading reading = writeWord(withPrimary(entries.front().pronunciation, word, &own), word);
+        KanaReading reading = writeWord(withPrimary(entries.front().pronunciation, word, &own), word);
         for (qsizetype i = 1; i < entries.size(); ++i) {
             QList<Flag> ignored;
             const KanaReading other = writeWord(withPrimary(entries[i].pronunciation, word, &ignored), word);
