@@ -312,6 +312,12 @@ public:
                 ++i;
                 continue;
             }
+            // casual カジュアル, actual アクチュアル: the w between a spelt u and
+            // the next vowel is the u's own glide.
+            if (c == "w" && nextVowel && i > 0 && m_phones[i - 1].isVowel() && hintAt(i - 1).letters == u"u") {
+                i = writeSyllable(QByteArray(), i + 1, false);
+                continue;
+            }
             if (nextVowel && !vowelAt(i + 1).silent) {
                 writeDoubled(i);
                 i = writeSyllable(c, i + 1, false);
@@ -479,6 +485,8 @@ private:
                 } else {
                     out.column = reducedColumn(l, beforeIng, last && hint.after == u"l", out.column);
                 }
+                if (l == u"u" && symbolAt(i + 1) == "w")
+                    out.column = 'u';
             }
             if (closingR)
                 out.tail = v == "ih" ? u"ア"_s : u"ー"_s; // biosphere バイオスフィア
