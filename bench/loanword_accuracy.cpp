@@ -237,8 +237,8 @@ int main(int argc, char **argv)
         const double loose = 100.0 * t.loose / std::max(1, t.words);
         const bool heldOut = it.key() == u"held-out";
         printFigure("loanword: " + it.key().toStdString() + ": words", QString::number(t.words));
-        printFigure("loanword: " + it.key().toStdString() + ": exact", withUnit(exact, "%", 1), heldOut ? ">= 75 %" : "",
-                    !heldOut || exact >= 75.0);
+        printFigure("loanword: " + it.key().toStdString() + ": exact", withUnit(exact, "%", 1),
+                    heldOut ? ">= 75 %" : "", !heldOut || exact >= 75.0);
         printFigure("loanword: " + it.key().toStdString() + ": loose (no ー, ッ, small kana)", withUnit(loose, "%", 1),
                     heldOut ? ">= 87 %" : "", !heldOut || loose >= 87.0);
         printFigure("loanword: " + it.key().toStdString() + ": EDICT spells another word (refused)",

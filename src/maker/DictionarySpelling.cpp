@@ -119,7 +119,7 @@ KanaReading chooseSpelling(const KanaReading &rules, const QStringList &candidat
         // Folded first; the exact spelling breaks a tie.
         const double distance = kanaDistance(rules.kana, candidate)
                                 + 0.001 * editDistance(rules.kana, candidate)
-                                      / std::max<qsizetype>(1, candidate.size());
+                                      / static_cast<double>(std::max<qsizetype>(1, candidate.size()));
         if (distance < bestDistance) {
             best = &candidate;
             bestDistance = distance;

@@ -52,7 +52,7 @@ struct Mnemonic
 };
 
 // Longest first, so that "aI@" wins over "aI" and "a".
-constexpr std::array<Mnemonic, 57> mnemonics = {{
+constexpr std::array<Mnemonic, 57> table = {{
     {"aI@", "ay er"}, {"aU@", "aw er"}, {"i@3", "iy er"}, {"A@", "aa r"}, {"e@", "eh r"}, {"i@", "ih r"},
     {"I@", "ih r"},   {"O@", "ao r"},   {"o@", "ao r"},   {"U@", "uh r"}, {"3:", "er"},   {"@L", "ax l"},
     {"@r", "er"},     {"aI", "ay"},     {"aU", "aw"},     {"eI", "ey"},   {"oU", "ow"},   {"OI", "oy"},
@@ -98,28 +98,28 @@ QByteArray phonemes(const QString &word)
     return result.trimmed();
 }
 
-Pronunciation fromMnemonics(QByteArrayView text)
+Pronunciation fromMnemonics(QByteArrayView mnemonics)
 {
     Pronunciation pronunciation;
     int pendingStress = 0; // 2 primary, 1 secondary, for the next vowel
     qsizetype i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
+    while (i < mnemonics.size()) {
+        const char c = mnemonics[i];
         if (c == '\'' || c == ',') {
             pendingStress = c == '\'' ? 2 : 1;
             ++i;
             continue;
         }
         const Mnemonic *match = nullptr;
-        for (const Mnemonic &m : mnemonics) {
-            if (text.sliced(i).startsWith(QByteArrayView(m.espeak))) {
+        for (const Mnemonic &m : table) {
+            if (mnemonics.sliced(i).startsWith(QByteArrayView(m.espeak))) {
                 match = &m;
                 break;
             }
         }
         if (!match) {
             for (const Mnemonic &m : moreConsonants) {
-                if (text.sliced(i).startsWith(QByteArrayView(m.espeak))) {
+                if (mnemonics.sliced(i).startsWith(QByteArrayView(m.espeak))) {
                     match = &m;
                     break;
                 }

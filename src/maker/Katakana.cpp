@@ -210,6 +210,28 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
     return hints;
 }
 
+// The vowel the spelling shows behind a reduced one.
+char reducedColumn(QStringView letters, bool beforeIng, bool fulEnding, char fallback)
+{
+    const QChar first = letters.front();
+    if (beforeIng && first == u'e')
+        return 'a'; // cornering コーナリング
+    // famous フェーマス, album アルバム, brilliant ブリリアント; not -ful
+    if (letters.startsWith(u"ou") || letters == u"ia" || (letters == u"u" && !fulEnding))
+        return 'a';
+    if (letters == u"io" || letters == u"eo" || first == u'o')
+        return 'o';
+    if (first == u'u')
+        return 'u';
+    if (first == u'e' || letters == u"ai")
+        return 'e';
+    if (first == u'i' || first == u'y')
+        return 'i';
+    if (first == u'a')
+        return 'a';
+    return fallback;
+}
+
 // How one vowel is written: its vowel column, whether a small ャ ュ ョ joins
 // it to the consonant, what follows it (ー, イ, ア), and whether a stop
 // after it may be doubled.
@@ -288,6 +310,12 @@ public:
                 // An r after a consonant or closing a vowel that did not take it.
                 m_out += i > 0 && m_phones[i - 1].isVowel() ? u"ー"_s : u"ル"_s;
                 ++i;
+                continue;
+            }
+            // casual カジュアル, actual アクチュアル: the w between a spelt u and
+            // the next vowel is the u's own glide.
+            if (c == "w" && nextVowel && i > 0 && m_phones[i - 1].isVowel() && hintAt(i - 1).letters == u"u") {
+                i = writeSyllable(QByteArray(), i + 1, false);
                 continue;
             }
             if (nextVowel && !vowelAt(i + 1).silent) {
@@ -449,27 +477,16 @@ private:
                 if ((before == "sh" || before == "ch" || before == "jh" || before == "zh") && l.size() >= 2
                     && (l.front() == u'i' || l.front() == u'e'))
                     l.remove(0, 1);
-                const QChar first = l.front();
                 // cornering コーナリング: the er of the word before -ing.
                 const bool beforeIng = m_reducedR.contains(i) && vowelsAfter(i) == 1 && m_spelling.endsWith(u"ing");
-                if (beforeIng && first == u'e')
-                    out.column = 'a';
-                else if (hint.beforeFinalE && first == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh"))
-                    out.column = 'e', out.tail = u"ー"_s; // chocolate チョコレート, image イメージ
-                else if (l.startsWith(u"ou") || (l == u"u" && !(last && hint.after == u"l")))
-                    out.column = 'a'; // famous フェーマス, album アルバム; not -ful
-                else if (l == u"ia")
-                    out.column = 'a'; // brilliant ブリリアント
-                else if (l == u"io" || l == u"eo" || first == u'o')
-                    out.column = 'o';
-                else if (first == u'u')
+                if (hint.beforeFinalE && l.front() == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh")) {
+                    out.column = 'e'; // chocolate チョコレート, image イメージ
+                    out.tail = u"ー"_s;
+                } else {
+                    out.column = reducedColumn(l, beforeIng, last && hint.after == u"l", out.column);
+                }
+                if (l == u"u" && symbolAt(i + 1) == "w")
                     out.column = 'u';
-                else if (first == u'e' || l == u"ai")
-                    out.column = 'e';
-                else if (first == u'i' || first == u'y')
-                    out.column = 'i';
-                else if (first == u'a')
-                    out.column = 'a';
             }
             if (closingR)
                 out.tail = v == "ih" ? u"ア"_s : u"ー"_s; // biosphere バイオスフィア
@@ -531,7 +548,6 @@ private:
         // cat キャット, gap ギャップ: a stressed a after k or g.
         if (m_phones[vowel].symbol == "ae" && m_phones[vowel].stress > 0 && (consonant == "k" || consonant == "g"))
             palatal = true;
-        QByteArray row = consonant;
         const VowelHint hint = hintAt(vowel);
         if (palatal && m_phones[vowel].symbol == "ax" && hint.letters.startsWith(u'u'))
             v.column = 'u'; // popular ポピュラー
@@ -547,7 +563,7 @@ private:
         if (finalN && m_phones[vowel].symbol == "ax"
             && ((consonant == "z" && hint.letters == u"o") || (consonant == "v" && hint.letters == u"e")))
             v.column = 'u';
-        m_out += syllable(row, v.column, palatal);
+        m_out += syllable(consonant, v.column, palatal);
         m_out += v.tail;
         if (vowel == m_primary)
             m_stressStart = start;

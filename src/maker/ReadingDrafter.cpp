@@ -129,7 +129,8 @@ KanaReading ReadingDrafter::writeWord(const Pronunciation &pronunciation, const 
         tail.primary = stressInHead ? -1 : pronunciation.primary - headPhones;
         KanaReading first = toKatakana(head, word.left(split));
         const QByteArray &joined = tail.phones.front().symbol;
-        if (first.kana.endsWith(u'ム') && head.phones.back().symbol == "m" && (joined == "p" || joined == "b"))
+        if (first.kana.endsWith(u'ム') && !first.kana.endsWith(u"ーム") && head.phones.back().symbol == "m"
+            && (joined == "p" || joined == "b"))
             first.kana.back() = u'ン'; // dumbbell ダンベル
         const KanaReading second = toKatakana(tail, word.mid(split));
         const int stress = stressInHead
@@ -146,7 +147,7 @@ KanaReading ReadingDrafter::readWord(const QString &word, QList<Flag> *flags, bo
     const QList<CmuEntry> entries = m_cmu.lookup(word);
     if (!entries.isEmpty()) {
         QList<Flag> own;
-        const KanaReading reading = writeWord(withPrimary(entries.front().pronunciation, word, &own), word);
+        KanaReading reading = writeWord(withPrimary(entries.front().pronunciation, word, &own), word);
         for (qsizetype i = 1; i < entries.size(); ++i) {
             QList<Flag> ignored;
             const KanaReading other = writeWord(withPrimary(entries[i].pronunciation, word, &ignored), word);

@@ -29,7 +29,7 @@ namespace lexiwren::maker {
 struct ReadingDraft
 {
     QString reading;      // katakana; empty when nothing could read the word
-    QString accent;       // the question file's accent code for the stressed kana
+    QString accent;       // the question file's accent code; "0" with StressOutOfReach past the tenth kana
     QList<Flag> flags;    // any of NotInDictionaries, ReadFromRules, SeveralPronunciations,
                           // StressApproximate, StressOutOfReach, SpellingDiffers
     int stressStart = -1; // the kana the accent code marks from, -1 when not known

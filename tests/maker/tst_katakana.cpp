@@ -116,6 +116,8 @@ void TestKatakana::rules_data()
     QTest::newRow("spelling: tube, the dropped y") << u"tube"_s << u"t uw2 b"_s << u"チューブ"_s << 0;
     QTest::newRow("spelling: watch, wa as ウォ") << u"watch"_s << u"w aa2 ch"_s << u"ウォッチ"_s << 0;
     QTest::newRow("cluster: twelve トゥ") << u"twelve"_s << u"t w eh2 l v"_s << u"トゥエルブ"_s << 0;
+    QTest::newRow("glide: actual, the w of a spelt u")
+        << u"actual"_s << u"ae2 k ch ax0 w ax0 l"_s << u"アクチュアル"_s << 0;
     QTest::newRow("glide: flower, aw before a vowel") << u"flower"_s << u"f l aw2 er0"_s << u"フラワー"_s << 1;
     QTest::newRow("alone: friends, dz as ズ") << u"friends"_s << u"f r eh2 n d z"_s << u"フレンズ"_s << 1;
     QTest::newRow("long: unity, open syllable far from the end")
