@@ -252,11 +252,28 @@ int compoundScore(const Edict &edict, const EdictEntry &entry)
     return entry.headword.size() == 1 ? score / 2 : score;
 }
 
-void collect(const Edict &edict, const QList<EdictEntry> &entries, const std::string &key, Lookup lookup, WordForm form,
-             int bonus, bool phrase, QHash<QString, Scored> &best)
+// Early-taught kanji make the everyday word (家 before 宿): +5 for first-year
+// kanji down to -3 for a kanji in no list. Nothing for a kana-only word, nor
+// without a table.
+int familiarityScore(const KanjiGrades *grades, const EdictEntry &entry)
+{
+    if (!grades || grades->isEmpty())
+        return 0;
+    const int level = grades->headwordLevel(entry.headword);
+    return level == 0 ? 0 : 6 - level;
+}
+
+struct Context
+{
+    const Edict &edict;
+    const KanjiGrades *grades;
+};
+
+void collect(const Context &context, const QList<EdictEntry> &entries, const std::string &key, Lookup lookup,
+             WordForm form, int bonus, bool phrase, QHash<QString, Scored> &best)
 {
     for (const EdictEntry &entry : entries) {
-        const int compounds = compoundScore(edict, entry);
+        const int compounds = compoundScore(context.edict, entry) + familiarityScore(context.grades, entry);
         for (qsizetype si = 0; si < entry.senses.size(); ++si) {
             const EdictSense &sense = entry.senses.at(si);
             const bool suru = sense.partsOfSpeech.contains(u"vs"_s);
@@ -344,8 +361,9 @@ std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(c
     return std::nullopt;
 }
 
-MeaningFinder::MeaningFinder(const Edict &edict)
+MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades)
     : m_edict(edict)
+    , m_grades(grades)
 {
 }
 
@@ -357,9 +375,10 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         return {};
     const bool phrase = word.contains(u' ');
     QHash<QString, Scored> best;
-    collect(m_edict, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
+    const Context context{m_edict, m_grades};
+    collect(context, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
-        collect(m_edict, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
+        collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
 
     const std::optional<BaseForm> base = baseForm(
         word, [this](const QString &candidate) { return m_edict.hasGloss(glossKey(candidate)); });
@@ -368,11 +387,11 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         const bool ownWord = std::any_of(best.cbegin(), best.cend(),
                                          [](const Scored &scored) { return scored.score >= 150; });
         const std::string baseKey = glossKey(base->word);
-        collect(m_edict, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
+        collect(context, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
                 phrase, best);
     }
     if (best.isEmpty() && !phrase)
-        collect(m_edict, m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
+        collect(context, m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
 
     QList<std::pair<QString, Scored>> ranked;
     for (auto it = best.cbegin(); it != best.cend(); ++it)
