@@ -30,9 +30,10 @@ PACKAGES += libespeak-ng-dev
 # voice. The .deb asks for the same (cmake/Packaging.cmake).
 RUN_PACKAGES := sound-theme-freedesktop libcanberra-pulse qt6-wayland speech-dispatcher speech-dispatcher-espeak-ng
 # The question-file maker's dictionaries, which its benchmark needs too: the
-# CMU pronouncing dictionary, EDICT and espeak-ng's data. They stay Debian's,
-# never copied into the repository or the package.
-RUN_PACKAGES += festlex-cmu edict espeak-ng-data
+# CMU pronouncing dictionary, EDICT, espeak-ng's data and KANJIDIC (optional:
+# its kanji grades rank the meanings). They stay Debian's, never copied into
+# the repository or the package.
+RUN_PACKAGES += festlex-cmu edict espeak-ng-data kanjidic
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils speech-dispatcher
 # CPack's .deb generator reads the binary's library needs with these.
