@@ -218,6 +218,12 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
         && std::all_of(sense.partsOfSpeech.begin(), sense.partsOfSpeech.end(),
                        [](const QString &pos) { return affixes.contains(pos); }))
         score -= 20;
+    // Mostly an affix, now and then a word: 大 is "big" before 大きい only in compounds.
+    else if (!sense.partsOfSpeech.isEmpty() && affixes.contains(sense.partsOfSpeech.constFirst()))
+        score -= 8;
+    // A word book gives an English adjective as an い adjective (寒い, not 寒冷).
+    if (hasPart(sense.partsOfSpeech, u"adj-i"))
+        score += 4;
     if (entry.reading.isEmpty() && isKatakanaOnly(entry.headword))
         score -= 8; // a loanword when a Japanese word exists is the less expected meaning
     const bool hasKanji = std::any_of(entry.headword.begin(), entry.headword.end(),
@@ -308,6 +314,10 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 score += entry.common ? 40 : 0;
                 score -= 6 * static_cast<int>(std::min<qsizetype>(si, 5));
                 score -= 2 * static_cast<int>(std::min<qsizetype>(gi, 5));
+                // The entry's first gloss is the word it was written for (歩く "to walk"), a later
+                // sense only one use of it (歩む "to walk; to tread a path; to advance").
+                if (si == 0 && gi == 0 && lookup != Lookup::Mention)
+                    score += 3;
                 score += senseScore(entry, sense, verb, form, phrase);
                 const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
                 QString meaning = kana ? entry.reading : entry.headword;
@@ -406,7 +416,7 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     // A second meaning only when it is nearly as likely and another word, not a spelling of the first.
     for (qsizetype i = 1; i < ranked.size(); ++i) {
         const auto &[meaning, scored] = ranked.at(i);
-        if (scored.score < ranked.constFirst().second.score - 6)
+        if (scored.score < ranked.constFirst().second.score - 9)
             break;
         // A second spelling of the first word, or the English word in katakana, tells the learner nothing.
         const QString &firstReading = ranked.constFirst().second.reading;
