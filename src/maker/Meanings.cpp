@@ -201,6 +201,8 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
             score -= 25;
         else if (registerTags().contains(tag))
             score -= 12;
+        else if (tag == u"hum" && !hasVerbPart(sense.partsOfSpeech))
+            score -= 3; // a humble noun is the plain word for one's own family (母, 兄)
         else if (mildTags().contains(tag) || tag == u"on-mim")
             score -= 6; // honorifics, and sound-symbolic words, are seldom what a word book prints
         else if (tag != u"uk")
