@@ -7,7 +7,7 @@
 // how long the dictionaries take to load, how long 1,000 words take to draft
 // and how much memory the dictionaries add.
 //
-//   maker_accuracy [REFERENCE.tsv] [--edict FILE] [--cmu FILE]
+//   maker_accuracy [REFERENCE.tsv] [--edict FILE] [--cmu FILE] [--kanjidic FILE]
 //
 // A reading is usable when it equals one of the reference's readings
 // character for character (the reference lists the spellings word books
@@ -136,6 +136,8 @@ int main(int argc, char *argv[])
             paths.edict = arguments[++i];
         else if (arguments[i] == u"--cmu" && i + 1 < arguments.size())
             paths.cmu = arguments[++i];
+        else if (arguments[i] == u"--kanjidic" && i + 1 < arguments.size())
+            paths.kanjidic = arguments[++i]; // "" or a missing file: meanings ranked without kanji grades
         else
             referencePath = arguments[i];
     }

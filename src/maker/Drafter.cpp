@@ -5,6 +5,7 @@
 
 #include "Edict.h"
 #include "Espeak.h"
+#include "Kanjidic.h"
 #include "Meanings.h"
 #include "ReadingDrafter.h"
 
@@ -69,18 +70,20 @@ QString flagText(Flag flag)
 
 DictionaryPaths DictionaryPaths::debian()
 {
-    return {u"/usr/share/festival/dicts/cmu/cmudict-0.4.out"_s, u"/usr/share/edict/edict"_s};
+    return {u"/usr/share/festival/dicts/cmu/cmudict-0.4.out"_s, u"/usr/share/edict/edict"_s,
+            u"/usr/share/edict/kanjidic"_s};
 }
 
 struct Drafter::Data
 {
     explicit Data(QByteArray edictBytes, const std::function<void(int)> &progress)
         : edict(std::move(edictBytes), progress)
-        , meanings(edict)
+        , meanings(edict, &grades)
     {
     }
 
     Edict edict;
+    KanjiGrades grades; // filled in once loaded; empty without the file
     MeaningFinder meanings;
     std::unique_ptr<ReadingDrafter> readings;
 };
@@ -113,14 +116,20 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
     std::unique_ptr<ReadingDrafter> readings;
     QString readingError;
     bool espeakStarted = false;
+    KanjiGrades grades;
     std::thread readingThread([&] {
         readings = ReadingDrafter::load(paths.cmu, &readingError);
         espeakStarted = !espeak::phonemes(u"word"_s).isEmpty();
+        // Optional: a missing or unreadable file leaves the table empty.
+        QFile kanjidic(paths.kanjidic);
+        if (!paths.kanjidic.isEmpty() && kanjidic.open(QIODevice::ReadOnly))
+            grades = KanjiGrades(kanjidic.readAll());
     });
     std::unique_ptr<Drafter> drafter(new Drafter);
     drafter->m_data = std::make_unique<Data>(std::move(*edictBytes),
                                              [&](int percent) { report(5 + percent * 9 / 10); });
     readingThread.join();
+    drafter->m_data->grades = std::move(grades);
     if (!readings) {
         *error = readingError;
         return nullptr;

@@ -21,6 +21,9 @@ struct DictionaryPaths
 {
     QString cmu;   // the CMU pronouncing dictionary as Debian's festlex-cmu installs it
     QString edict; // EDICT in EUC-JP, as Debian's edict installs it
+    // KANJIDIC in EUC-JP, as Debian's kanjidic installs it. Optional: without
+    // it meanings are ranked on EDICT alone.
+    QString kanjidic = {};
 
     // Where Debian's packages put them.
     static DictionaryPaths debian();

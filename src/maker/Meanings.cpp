@@ -201,6 +201,8 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
             score -= 25;
         else if (registerTags().contains(tag))
             score -= 12;
+        else if (tag == u"hum" && !hasVerbPart(sense.partsOfSpeech))
+            score -= 3; // a humble noun is the plain word for one's own family (母, 兄)
         else if (mildTags().contains(tag) || tag == u"on-mim")
             score -= 6; // honorifics, and sound-symbolic words, are seldom what a word book prints
         else if (tag != u"uk")
@@ -218,6 +220,12 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
         && std::all_of(sense.partsOfSpeech.begin(), sense.partsOfSpeech.end(),
                        [](const QString &pos) { return affixes.contains(pos); }))
         score -= 20;
+    // Mostly an affix, now and then a word: 大 is "big" before 大きい only in compounds.
+    else if (!sense.partsOfSpeech.isEmpty() && affixes.contains(sense.partsOfSpeech.constFirst()))
+        score -= 8;
+    // A word book gives an English adjective as an い adjective (寒い, not 寒冷).
+    if (hasPart(sense.partsOfSpeech, u"adj-i"))
+        score += 4;
     if (entry.reading.isEmpty() && isKatakanaOnly(entry.headword))
         score -= 8; // a loanword when a Japanese word exists is the less expected meaning
     const bool hasKanji = std::any_of(entry.headword.begin(), entry.headword.end(),
@@ -252,11 +260,28 @@ int compoundScore(const Edict &edict, const EdictEntry &entry)
     return entry.headword.size() == 1 ? score / 2 : score;
 }
 
-void collect(const Edict &edict, const QList<EdictEntry> &entries, const std::string &key, Lookup lookup, WordForm form,
-             int bonus, bool phrase, QHash<QString, Scored> &best)
+// Early-taught kanji make the everyday word (家 before 宿): +5 for first-year
+// kanji down to -3 for a kanji in no list. Nothing for a kana-only word, nor
+// without a table.
+int familiarityScore(const KanjiGrades *grades, const EdictEntry &entry)
+{
+    if (!grades || grades->isEmpty())
+        return 0;
+    const int level = grades->headwordLevel(entry.headword);
+    return level == 0 ? 0 : 6 - level;
+}
+
+struct Context
+{
+    const Edict &edict;
+    const KanjiGrades *grades;
+};
+
+void collect(const Context &context, const QList<EdictEntry> &entries, const std::string &key, Lookup lookup,
+             WordForm form, int bonus, bool phrase, QHash<QString, Scored> &best)
 {
     for (const EdictEntry &entry : entries) {
-        const int compounds = compoundScore(edict, entry);
+        const int compounds = compoundScore(context.edict, entry) + familiarityScore(context.grades, entry);
         for (qsizetype si = 0; si < entry.senses.size(); ++si) {
             const EdictSense &sense = entry.senses.at(si);
             const bool suru = sense.partsOfSpeech.contains(u"vs"_s);
@@ -291,6 +316,10 @@ void collect(const Edict &edict, const QList<EdictEntry> &entries, const std::st
                 score += entry.common ? 40 : 0;
                 score -= 6 * static_cast<int>(std::min<qsizetype>(si, 5));
                 score -= 2 * static_cast<int>(std::min<qsizetype>(gi, 5));
+                // The entry's first gloss is the word it was written for (歩く "to walk"), a later
+                // sense only one use of it (歩む "to walk; to tread a path; to advance").
+                if (si == 0 && gi == 0 && lookup != Lookup::Mention)
+                    score += 3;
                 score += senseScore(entry, sense, verb, form, phrase);
                 const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
                 QString meaning = kana ? entry.reading : entry.headword;
@@ -344,8 +373,9 @@ std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(c
     return std::nullopt;
 }
 
-MeaningFinder::MeaningFinder(const Edict &edict)
+MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades)
     : m_edict(edict)
+    , m_grades(grades)
 {
 }
 
@@ -357,9 +387,10 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         return {};
     const bool phrase = word.contains(u' ');
     QHash<QString, Scored> best;
-    collect(m_edict, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
+    const Context context{m_edict, m_grades};
+    collect(context, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
-        collect(m_edict, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
+        collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
 
     const std::optional<BaseForm> base = baseForm(
         word, [this](const QString &candidate) { return m_edict.hasGloss(glossKey(candidate)); });
@@ -368,11 +399,11 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         const bool ownWord = std::any_of(best.cbegin(), best.cend(),
                                          [](const Scored &scored) { return scored.score >= 150; });
         const std::string baseKey = glossKey(base->word);
-        collect(m_edict, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
+        collect(context, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
                 phrase, best);
     }
     if (best.isEmpty() && !phrase)
-        collect(m_edict, m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
+        collect(context, m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
 
     QList<std::pair<QString, Scored>> ranked;
     for (auto it = best.cbegin(); it != best.cend(); ++it)
@@ -387,7 +418,7 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     // A second meaning only when it is nearly as likely and another word, not a spelling of the first.
     for (qsizetype i = 1; i < ranked.size(); ++i) {
         const auto &[meaning, scored] = ranked.at(i);
-        if (scored.score < ranked.constFirst().second.score - 6)
+        if (scored.score < ranked.constFirst().second.score - 9)
             break;
         // A second spelling of the first word, or the English word in katakana, tells the learner nothing.
         const QString &firstReading = ranked.constFirst().second.reading;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "Edict.h"
+#include "Kanjidic.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,7 +40,9 @@ std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(c
 class MeaningFinder
 {
 public:
-    explicit MeaningFinder(const Edict &edict);
+    // grades, when given and not empty, lets words of early-taught kanji
+    // rank higher; it must outlive the finder.
+    explicit MeaningFinder(const Edict &edict, const KanjiGrades *grades = nullptr);
 
     // At most two meanings, the likeliest first; empty when EDICT has none.
     QStringList meanings(QStringView wordOrPhrase) const;
@@ -51,6 +54,7 @@ public:
 
 private:
     const Edict &m_edict;
+    const KanjiGrades *m_grades = nullptr;
 };
 
 } // namespace lexiwren::maker

@@ -11,6 +11,7 @@
 #include "deck/QuestionFile.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringEncoder>
@@ -34,6 +35,8 @@ const QString SmallEdict = uR"(　？？？ /EDICT/
 アップル /(n) apple/
 走る [はしる] /(v5r,vi) (1) to run/(P)/
 アイスクリーム /(n) ice cream/(P)/
+応ずる [おうずる] /(vs-c,vi) (1) to answer/to respond/(vs-c) (2) to comply with/(P)/
+答え [こたえ] /(n) (1) answer/reply/(n) (2) solution/(P)/
 )"_s;
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -99,6 +102,8 @@ private slots:
     void dictionaryFailures_data();
     void dictionaryFailures();
     void draftsOnSmallDictionaries();
+    void kanjidicIsOptional_data();
+    void kanjidicIsOptional();
     void commandLine();
     void commandLineFailures_data();
     void commandLineFailures();
@@ -220,6 +225,40 @@ void TestMakeCommand::dictionaryFailures()
     QVERIFY(!drafter);
     QVERIFY2(error.contains(mentions), qPrintable(error));
     QVERIFY(!progress.contains(100));
+}
+
+void TestMakeCommand::kanjidicIsOptional_data()
+{
+    QTest::addColumn<QString>("kanjidic"); // what the path holds
+    QTest::addColumn<QString>("answer");   // the meaning drafted for "answer"
+
+    QTest::newRow("no path") << u"none"_s << u"応ずる"_s;
+    QTest::newRow("missing file") << u"missing"_s << u"応ずる"_s;
+    QTest::newRow("a folder") << u"folder"_s << u"応ずる"_s;
+    QTest::newRow("not kanjidic") << u"garbage"_s << u"応ずる"_s;
+    QTest::newRow("grades rank the meanings") << u"kanjidic"_s << u"答え"_s;
+}
+
+void TestMakeCommand::kanjidicIsOptional()
+{
+    QFETCH(QString, kanjidic);
+    QFETCH(QString, answer);
+    Dictionaries dictionaries;
+    DictionaryPaths paths = dictionaries.paths;
+    if (kanjidic != u"none")
+        paths.kanjidic = dictionaries.dir.filePath(u"kanjidic"_s);
+    if (kanjidic == u"folder")
+        QVERIFY(QDir(dictionaries.dir.path()).mkdir(u"kanjidic"_s));
+    else if (kanjidic == u"garbage")
+        QVERIFY(writeFile(paths.kanjidic, "\x01\xff not a kanji list\n"));
+    else if (kanjidic == u"kanjidic")
+        QVERIFY(writeFile(paths.kanjidic, QStringEncoder("EUC-JP").encode(u"答 457A G2 F310\n応 317E G8 F183\n"_s)));
+
+    QString error;
+    const std::unique_ptr<Drafter> drafter = Drafter::load(paths, {}, &error);
+    QVERIFY2(drafter, qPrintable(error));
+    QCOMPARE(drafter->draft(u"answer"_s).meaning.section(u"、"_s, 0, 0), answer);
+    QCOMPARE(drafter->draft(u"apple"_s).meaning, u"りんご"_s);
 }
 
 void TestMakeCommand::draftsOnSmallDictionaries()

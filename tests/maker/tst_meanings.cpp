@@ -45,6 +45,31 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 グラス /(n) (1) glass (drinking vessel)/(n) (2) glass (material)/(P)/
 諦める [あきらめる] /(v1,vt) to give up/to abandon/(P)/
 ギブアップ /(n,vs) giving up/(P)/
+応ずる [おうずる] /(vs-c,vi) (1) to answer/to respond/(vs-c) (2) to comply with/(P)/
+答え [こたえ] /(n) (1) answer/reply/(n) (2) solution/(P)/
+寒冷 [かんれい] /(n,adj-na,adj-no) cold/coldness/(P)/
+寒い [さむい] /(adj-i) cold (e.g. weather)/(P)/
+巨 [きょ] /(pref,n) huge/giant/(P)/
+巨体 [きょたい] /(n) huge body/
+巨人 [きょじん] /(n) giant/
+巨大 [きょだい] /(adj-na,n) huge/enormous/(P)/
+徐々に [じょじょに] /(adv) gradually/slowly/(P)/
+ゆっくり /(adv,adv-to,vs) slowly/leisurely/(P)/
+歩く [あるく] /(v5k,vi) to walk/(P)/
+母 [はは] /(n) (hum) mother/(P)/
+母親 [ははおや] /(n) female parent/mother/(P)/
+歩む [あゆむ] /(v5m,vi) (1) to go on foot/to walk/(v5m,vi) (2) to tread/(v5m,vi) (3) to follow/(v5m,vi) (4) to advance/(P)/
+)"_s;
+
+// Grades made up for the test: 答 taught in the second year, 応 among the
+// later everyday kanji, 寒 in the third year; 冷 in none of the lists.
+const QString SmallKanjidic = uR"(# KANJIDIC JIS X 0208 Kanji Information File/
+答 457A U7b54 B118 G2 S12 F310 J2 {answer} {reply}
+応 317E U5fdc B61 G8 S7 F183 {apply} {answer}
+寒 3432 U5bd2 B40 G3 S12 F1014 {cold}
+名 4C3E U540d B30 G1 S6 F177 {name}
+冷 4E64 U51b7 B15 S7 {cool} {cold}
+乃 4735 U4e43 B4 G9 S2 {from}
 )"_s;
 
 Edict smallEdict()
@@ -62,6 +87,10 @@ class TestMeanings : public QObject
 private slots:
     void ranksMeanings_data();
     void ranksMeanings();
+    void ranksMeaningsWithKanjiGrades_data();
+    void ranksMeaningsWithKanjiGrades();
+    void kanjiLevels_data();
+    void kanjiLevels();
     void baseForms_data();
     void baseForms();
     void loanwordSpellings_data();
@@ -90,6 +119,11 @@ void TestMeanings::ranksMeanings_data()
     QTest::newRow("foreign source still gives a meaning") << u"part-time job"_s << QStringList{u"アルバイト"_s};
     QTest::newRow("unknown") << u"xyzzy"_s << QStringList{};
     QTest::newRow("punctuation only") << u"..."_s << QStringList{};
+    QTest::newRow("an i adjective before a na adjective") << u"cold"_s << QStringList{u"寒い"_s, u"寒冷"_s};
+    QTest::newRow("mostly a prefix loses to the word") << u"huge"_s << QStringList{u"巨大"_s};
+    QTest::newRow("a humble noun is the plain word") << u"mother"_s << QStringList{u"母"_s};
+    QTest::newRow("the entry's first gloss") << u"walk"_s << QStringList{u"歩く"_s, u"歩む"_s};
+    QTest::newRow("without kanji grades the verb gloss wins") << u"answer"_s << QStringList{u"応ずる"_s, u"答え"_s};
 }
 
 void TestMeanings::ranksMeanings()
@@ -99,6 +133,56 @@ void TestMeanings::ranksMeanings()
     const Edict edict = smallEdict();
     const MeaningFinder finder(edict);
     QCOMPARE(finder.meanings(word), meanings);
+    // An empty table, as when KANJIDIC is missing, ranks as none does.
+    const KanjiGrades none;
+    QCOMPARE(MeaningFinder(edict, &none).meanings(word), meanings);
+}
+
+void TestMeanings::ranksMeaningsWithKanjiGrades_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("meanings");
+
+    QTest::newRow("early-taught kanji before later ones") << u"answer"_s << QStringList{u"答え"_s, u"応ずる"_s};
+    QTest::newRow("grades on top of the other rules") << u"cold"_s << QStringList{u"寒い"_s, u"寒冷"_s};
+    QTest::newRow("kana-only words keep their rank") << u"slowly"_s << QStringList{u"ゆっくり"_s, u"徐々に"_s};
+    QTest::newRow("words without a listed kanji unchanged") << u"apple"_s << QStringList{u"りんご"_s};
+}
+
+void TestMeanings::ranksMeaningsWithKanjiGrades()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, meanings);
+    const Edict edict = smallEdict();
+    QStringEncoder encoder("EUC-JP");
+    const KanjiGrades grades(encoder.encode(SmallKanjidic));
+    QCOMPARE(MeaningFinder(edict, &grades).meanings(word), meanings);
+}
+
+void TestMeanings::kanjiLevels_data()
+{
+    QTest::addColumn<QString>("headword");
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("second year") << u"答え"_s << 2;
+    QTest::newRow("later everyday kanji") << u"応"_s << 7;
+    QTest::newRow("for names only") << u"乃"_s << 8;
+    QTest::newRow("no grade on its line") << u"冷"_s << 9;
+    QTest::newRow("not in the file") << u"林檎"_s << 9;
+    QTest::newRow("the least familiar kanji counts") << u"名答"_s << 2;
+    QTest::newRow("repeat mark ignored") << u"名々"_s << 1;
+    QTest::newRow("kana only") << u"ゆっくり"_s << 0;
+}
+
+void TestMeanings::kanjiLevels()
+{
+    QFETCH(QString, headword);
+    QFETCH(int, level);
+    QStringEncoder encoder("EUC-JP");
+    const KanjiGrades grades(encoder.encode(SmallKanjidic));
+    QCOMPARE(grades.size(), 6);
+    QCOMPARE(grades.headwordLevel(headword), level);
+    QCOMPARE(KanjiGrades().headwordLevel(headword), 0);
 }
 
 void TestMeanings::baseForms_data()
