@@ -200,6 +200,9 @@ void MakerWindow::setupConnections()
     connect(m_open, &QPushButton::clicked, this, &MakerWindow::chooseWordFile);
     connect(m_draft, &QPushButton::clicked, this, &MakerWindow::draftClicked);
     connect(m_save, &QPushButton::clicked, this, &MakerWindow::saveClicked);
+    connect(this, &MakerWindow::workerProgress, m_progress, &QProgressBar::setValue, Qt::QueuedConnection);
+    connect(this, &MakerWindow::loadingDone, this, &MakerWindow::loadFinished, Qt::QueuedConnection);
+    connect(this, &MakerWindow::draftingDone, this, &MakerWindow::draftingFinished, Qt::QueuedConnection);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MakerWindow::showSelected);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &MakerWindow::showSelected);
@@ -249,12 +252,10 @@ void MakerWindow::startLoading()
                 if (percent == shown)
                     return;
                 shown = percent;
-                QMetaObject::invokeMethod(
-                    this, [this, percent] { m_progress->setValue(percent); }, Qt::QueuedConnection);
+                emit workerProgress(percent);
             },
             &error);
-        QMetaObject::invokeMethod(
-            this, [this, engine, error] { loadFinished(engine, error); }, Qt::QueuedConnection);
+        emit loadingDone(engine, error);
     });
     m_loadThread->start();
 }
@@ -313,12 +314,9 @@ void MakerWindow::startDrafting(const QStringList &words)
             drafts.append(engine(word));
             const auto done = static_cast<int>(drafts.size());
             if (done % ProgressStep == 0)
-                QMetaObject::invokeMethod(
-                    this, [this, done] { m_progress->setValue(done); }, Qt::QueuedConnection);
+                emit workerProgress(done);
         }
-        QMetaObject::invokeMethod(
-            this, [this, drafts = std::move(drafts)]() mutable { draftingFinished(std::move(drafts)); },
-            Qt::QueuedConnection);
+        emit draftingDone(drafts);
     });
     m_draftThread->start();
 }

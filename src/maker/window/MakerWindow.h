@@ -64,6 +64,10 @@ signals:
     void saved(const QStringList &names);
     void dictionariesReady();
     void draftsReady();
+    // From the worker threads to the window's own, queued.
+    void workerProgress(int value);
+    void loadingDone(const lexiwren::maker::DraftFunction &engine, const QString &error);
+    void draftingDone(const QList<lexiwren::maker::Draft> &drafts);
 
 protected:
     void showEvent(QShowEvent *event) override;
