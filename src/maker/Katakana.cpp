@@ -534,6 +534,17 @@ private:
         return out;
     }
 
+    // cat キャット, camp キャンプ: a stressed a after k or g is キャ where it
+    // closes its syllable; calorie カロリー, cavern カバーン stay カ before one
+    // consonant and a vowel, the open syllable of older borrowings.
+    bool palatalA(const QByteArray &consonant, int vowel) const
+    {
+        if (m_phones[vowel].symbol != "ae" || m_phones[vowel].stress <= 0 || (consonant != "k" && consonant != "g"))
+            return false;
+        const bool open = !isVowel(vowel + 1) && vowel + 1 < m_phones.size() && isVowel(vowel + 2);
+        return !open;
+    }
+
     // Writes the consonant (if any) and the vowel at `vowel`; returns the
     // index after what was written.
     int writeSyllable(const QByteArray &consonant, int vowel, bool palatal, int start = -1)
@@ -545,8 +556,7 @@ private:
             m_out += QString::fromUtf16(rowOf(consonant).alone);
             return vowel + 1;
         }
-        // cat キャット, gap ギャップ: a stressed a after k or g.
-        if (m_phones[vowel].symbol == "ae" && m_phones[vowel].stress > 0 && (consonant == "k" || consonant == "g"))
+        if (palatalA(consonant, vowel))
             palatal = true;
         const VowelHint hint = hintAt(vowel);
         if (palatal && m_phones[vowel].symbol == "ax" && hint.letters.startsWith(u'u'))

@@ -89,6 +89,8 @@ void TestKatakana::rules_data()
     QTest::newRow("small: music ミュ") << u"music"_s << u"m y uw2 z ih0 k"_s << u"ミュージック"_s << 0;
     QTest::newRow("small: wedding ウェ, dd not doubled")
         << u"wedding"_s << u"w eh2 d ih0 ng"_s << u"ウェディング"_s << 0;
+    QTest::newRow("small: calorie, a open before one consonant stays カ")
+        << u"calorie"_s << u"k ae2 l ax0 r iy0"_s << u"カロリー"_s << 0;
     QTest::newRow("small: chance チャ") << u"chance"_s << u"ch ae2 n s"_s << u"チャンス"_s << 0;
     QTest::newRow("small: juice ジュ") << u"juice"_s << u"jh uw2 s"_s << u"ジュース"_s << 0;
     QTest::newRow("small: station -tion ショ") << u"station"_s << u"s t ey2 sh ax0 n"_s << u"ステーション"_s << 1;
