@@ -582,6 +582,23 @@ private:
         return vowel + (v.takesR ? 2 : 1);
     }
 
+    // The ss after the vowel before phone i is ッス where it is read sh
+    // (mission ミッション) or ends a stem before a suffix (passive パッシブ,
+    // professor プロフェッサー); inside a stem it is one s (classical
+    // クラシカル, possible ポシブル).
+    bool doubledSs(int i) const
+    {
+        if (hintAt(i - 1).after != u"ss")
+            return false;
+        if (m_phones[i].symbol == "sh")
+            return true;
+        QString rest;
+        for (qsizetype k = hintOrdinal(i - 1) + 1; k < m_hints.size(); ++k)
+            rest += m_hints[k].letters + m_hints[k].after;
+        static const QStringList suffixes = {u"ing"_s, u"ive"_s, u"iv"_s, u"or"_s, u"er"_s, u"y"_s, u"ion"_s, u"ed"_s};
+        return suffixes.contains(rest);
+    }
+
     // A stop after a short vowel is doubled where word books double it:
     // at the end of the word (cat キャット, bed ベッド, box ボックス) and
     // before a vowel where the spelling doubles it (happy ハッピー).
@@ -620,8 +637,8 @@ private:
                     doubled = doubled || after.startsWith(letters);
                 if (after == u"ck" && i + 3 == n && m_phones[i + 2].symbol == "t")
                     doubled = false; // pocket ポケット, socket ソケット
-                doubled = doubled && c != "s";
-                if (after == u"ss" || after == u"sh" || after == u"tt" || after == u"ff")
+                doubled = doubled && c != "s" && !(after == u"pp" && before.symbol == "ah");
+                if (after == u"sh" || (after == u"tt" && before.symbol != "ah") || after == u"ff" || doubledSs(i))
                     doubled = true;
             } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "sh" || c == "ch") {
                 static const QByteArrayList closeJoin = {"t", "s", "ch", "sh", "r", "l", "y", "w", "z", "th", "n"};

@@ -59,6 +59,11 @@ void TestKatakana::rules_data()
     QTest::newRow("geminate: checkbook, compound")
         << u"checkbook"_s << u"ch eh2 k b uh1 k"_s << u"チェックブック"_s << 0;
     QTest::newRow("geminate: cats, ts") << u"cats"_s << u"k ae2 t s"_s << u"キャッツ"_s << 0;
+    QTest::newRow("geminate: passive, ss before a suffix") << u"passive"_s << u"p ae2 s ih0 v"_s << u"パッシブ"_s << 0;
+    QTest::newRow("no geminate: classical, ss inside the stem")
+        << u"classical"_s << u"k l ae2 s ih0 k ax0 l"_s << u"クラシカル"_s << 1;
+    QTest::newRow("no geminate: butter, tt after a spelt u") << u"butter"_s << u"b ah2 t er0"_s << u"バター"_s << 0;
+    QTest::newRow("no geminate: supper, pp after a spelt u") << u"supper"_s << u"s ah2 p er0"_s << u"サパー"_s << 0;
     QTest::newRow("no geminate: doctor, kt") << u"doctor"_s << u"d aa2 k t er0"_s << u"ドクター"_s << 0;
     QTest::newRow("no geminate: milk, after l") << u"milk"_s << u"m ih2 l k"_s << u"ミルク"_s << 0;
     QTest::newRow("no geminate: after a long vowel") << u"seat"_s << u"s iy2 t"_s << u"シート"_s << 0;
