@@ -530,6 +530,12 @@ private:
         if ((v == "iy" || v == "uw" || v == "ow") && stressed && last && out.tail.isEmpty() && !beforeVowel
             && i + 1 < m_phones.size() && (v != "ow" || hint.beforeFinalE || letters == u"oa"))
             out.tail = u"ー"_s;
+        // -ine and -one away from the main stress are short, as the older
+        // borrowings of chemistry have them: amphetamine アンフェタミン,
+        // acetone アセトン.
+        if (((v == "iy" && letters == u"i") || (v == "ow" && letters == u"o")) && hint.beforeFinalE && last && !strong
+            && symbolAt(i + 1) == "n")
+            out.tail.clear();
         out.shortVowel = out.tail.isEmpty() && !closingR && v != "er";
         return out;
     }

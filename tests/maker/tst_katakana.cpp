@@ -129,8 +129,12 @@ void TestKatakana::rules_data()
     QTest::newRow("alone: friends, dz as ズ") << u"friends"_s << u"f r eh2 n d z"_s << u"フレンズ"_s << 1;
     QTest::newRow("long: unity, open syllable far from the end")
         << u"unity"_s << u"y uw2 n ax0 t iy0"_s << u"ユニティー"_s << 0;
-    QTest::newRow("long: monotone, stressed closed last syllable")
-        << u"monotone"_s << u"m aa2 n ax0 t ow1 n"_s << u"モノトーン"_s << 0;
+    QTest::newRow("long: lactose, stressed closed last syllable")
+        << u"lactose"_s << u"l ae2 k t ow1 s"_s << u"ラクトース"_s << 0;
+    QTest::newRow("short: acetone, -one away from the main stress")
+        << u"acetone"_s << u"ae2 s ax0 t ow1 n"_s << u"アセトン"_s << 0;
+    QTest::newRow("short: trampoline, -ine away from the main stress")
+        << u"trampoline"_s << u"t r ae2 m p ax0 l iy1 n"_s << u"トランポリン"_s << 1;
     QTest::newRow("no spelling: reduced vowel as a")
         << QString() << u"k ax0 m p y uw2 t er0"_s << u"カンピューター"_s << 2;
     QTest::newRow("no main stress known") << QString() << u"k ae1 t"_s << u"キャット"_s << -1;
