@@ -530,6 +530,10 @@ private:
         if ((v == "iy" || v == "uw" || v == "ow") && stressed && last && out.tail.isEmpty() && !beforeVowel
             && i + 1 < m_phones.size() && (v != "ow" || hint.beforeFinalE || letters == u"oa"))
             out.tail = u"ー"_s;
+        // -meter keeps the vowel of the word meter: speedometer スピードメーター.
+        if (v == "ax" && letters == u"e" && symbolAt(i - 1) == "m" && symbolAt(i + 1) == "t" && symbolAt(i + 2) == "er"
+            && i + 3 == m_phones.size() && m_spelling.endsWith(u"meter"))
+            out.tail = u"ー"_s;
         // -ine and -one away from the main stress are short, as the older
         // borrowings of chemistry have them: amphetamine アンフェタミン,
         // acetone アセトン.
