@@ -530,6 +530,11 @@ private:
         if ((v == "iy" || v == "uw" || v == "ow") && stressed && last && out.tail.isEmpty() && !beforeVowel
             && i + 1 < m_phones.size() && (v != "ow" || hint.beforeFinalE || letters == u"oa"))
             out.tail = u"ー"_s;
+        // ュ before one consonant and a stressed vowel is long even unstressed:
+        // musician ミュージシャン, humanity ヒューマニティー.
+        if (v == "uw" && !stressed && symbolAt(i - 1) == "y" && i >= 2 && !isVowel(i - 2) && !isVowel(i + 1)
+            && isVowel(i + 2) && m_phones[i + 2].stress > 0)
+            out.tail = u"ー"_s;
         // -meter keeps the vowel of the word meter: speedometer スピードメーター.
         if (v == "ax" && letters == u"e" && symbolAt(i - 1) == "m" && symbolAt(i + 1) == "t" && symbolAt(i + 2) == "er"
             && i + 3 == m_phones.size() && m_spelling.endsWith(u"meter"))

@@ -133,6 +133,8 @@ void TestKatakana::rules_data()
         << u"lactose"_s << u"l ae2 k t ow1 s"_s << u"ラクトース"_s << 0;
     QTest::newRow("long: odometer, the e of meter")
         << u"odometer"_s << u"ow0 d aa2 m ax0 t er0"_s << u"オドメーター"_s << 1;
+    QTest::newRow("long: musician, ュ before a stressed syllable")
+        << u"musician"_s << u"m y uw0 z ih2 sh ax0 n"_s << u"ミュージシャン"_s << 3;
     QTest::newRow("short: acetone, -one away from the main stress")
         << u"acetone"_s << u"ae2 s ax0 t ow1 n"_s << u"アセトン"_s << 0;
     QTest::newRow("short: trampoline, -ine away from the main stress")
