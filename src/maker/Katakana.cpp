@@ -350,6 +350,11 @@ public:
                 continue;
             }
             writeDoubled(i);
+            if (xBeforeI(i)) {
+                m_out += u"キ"_s;
+                ++i;
+                continue;
+            }
             if (c == "m"
                 && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"
                     || symbolAt(i + 1) == "f"))
@@ -558,6 +563,17 @@ private:
             return false;
         const bool open = !isVowel(vowel + 1) && vowel + 1 < m_phones.size() && isVowel(vowel + 2);
         return !open;
+    }
+
+    // A spelt x before a short i inside the word is キシ, its k taking the
+    // i: mexican メキシカン, flexible フレキシブル; boxing ボクシング is not.
+    bool xBeforeI(int i) const
+    {
+        if (m_phones[i].symbol != "k" || symbolAt(i + 1) != "s" || !isVowel(i + 2) || m_phones[i + 2].stress > 0
+            || i + 3 >= m_phones.size() || isVowel(i + 3) || symbolAt(i + 3) == "ng" || !isVowel(i - 1))
+            return false;
+        const VowelHint next = hintAt(i + 2);
+        return hintAt(i - 1).after == u"x" && next.letters == u"i" && next.after != u"sm";
     }
 
     // Writes the consonant (if any) and the vowel at `vowel`; returns the

@@ -102,6 +102,10 @@ void TestKatakana::rules_data()
     QTest::newRow("small: queen, kw as ク and the vowel") << u"queen"_s << u"k w iy2 n"_s << u"クイーン"_s << 0;
     QTest::newRow("small: billion, y the spelling's i") << u"billion"_s << u"b ih2 l y ax0 n"_s << u"ビリオン"_s << 0;
 
+    QTest::newRow("x: mexican, キシ before a spelt i")
+        << u"mexican"_s << u"m eh2 k s ax0 k ax0 n"_s << u"メキシカン"_s << 0;
+    QTest::newRow("x: boxing, クシ before -ing") << u"boxing"_s << u"b aa2 k s ih0 ng"_s << u"ボクシング"_s << 0;
+
     // Consonants alone, ン.
     QTest::newRow("alone: camp, m before p") << u"camp"_s << u"k ae2 m p"_s << u"キャンプ"_s << 0;
     QTest::newRow("alone: long, ng") << u"long"_s << u"l ao2 ng"_s << u"ロング"_s << 0;
