@@ -540,6 +540,11 @@ private:
         if (v == "uw" && !stressed && symbolAt(i - 1) == "y" && i >= 2 && !isVowel(i - 2) && !isVowel(i + 1)
             && isVowel(i + 2) && m_phones[i + 2].stress > 0)
             out.tail = u"ー"_s;
+        // A vowel spelt with two letters before r and a vowel keeps its
+        // glide: fairy フェアリー, engineering エンジニアリング; very ベリー does not.
+        if ((v == "eh" || v == "ih") && stressed && symbolAt(i + 1) == "r" && isVowel(i + 2) && letters.size() == 2
+            && out.tail.isEmpty())
+            out.tail = u"ア"_s;
         // -meter keeps the vowel of the word meter: speedometer スピードメーター.
         if (v == "ax" && letters == u"e" && symbolAt(i - 1) == "m" && symbolAt(i + 1) == "t" && symbolAt(i + 2) == "er"
             && i + 3 == m_phones.size() && m_spelling.endsWith(u"meter"))
