@@ -359,6 +359,8 @@ public:
                 && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"
                     || symbolAt(i + 1) == "f"))
                 m_out += u"ン"_s;
+            else if (voicelessS(i))
+                m_out += u"ス"_s;
             else
                 m_out += QString::fromUtf16(rowOf(c).alone);
             ++i;
@@ -579,6 +581,20 @@ private:
             return false;
         const VowelHint next = hintAt(i + 2);
         return hintAt(i - 1).after == u"x" && next.letters == u"i" && next.after != u"sm";
+    }
+
+    // A z spelt s before a voiceless consonant or l is ス, as the spelling reads:
+    // newspaper ニュースペーパー, translation トランスレーション.
+    bool voicelessS(int i) const
+    {
+        static const QByteArrayList voicelessOrL = {"p", "t", "k", "f", "s", "sh", "ch", "th", "hh", "l"};
+        if (m_phones[i].symbol != "z" || !voicelessOrL.contains(symbolAt(i + 1)))
+            return false;
+        int vowel = i - 1;
+        while (vowel >= 0 && !isVowel(vowel))
+            --vowel;
+        const QString after = vowel >= 0 ? hintAt(vowel).after : QString();
+        return after.contains(u's') && !after.contains(u'z');
     }
 
     // Writes the consonant (if any) and the vowel at `vowel`; returns the
