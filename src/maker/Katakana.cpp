@@ -485,7 +485,11 @@ private:
                     && (l.front() == u'i' || l.front() == u'e'))
                     l.remove(0, 1);
                 // cornering コーナリング: the er of the word before -ing.
-                const bool beforeIng = m_reducedR.contains(i) && vowelsAfter(i) == 1 && m_spelling.endsWith(u"ing");
+                // interrupt インタラプト: the er of inter- reads as the word books' インター.
+                const bool inter = m_reducedR.contains(i) && hintOrdinal(i) == 1 && m_spelling.startsWith(u"inter");
+                const bool beforeIng = inter
+                                       || (m_reducedR.contains(i) && vowelsAfter(i) == 1
+                                           && m_spelling.endsWith(u"ing"));
                 if (hint.beforeFinalE && l.front() == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh")) {
                     out.column = 'e'; // chocolate チョコレート, image イメージ
                     out.tail = u"ー"_s;
