@@ -485,9 +485,12 @@ private:
                     && (l.front() == u'i' || l.front() == u'e'))
                     l.remove(0, 1);
                 // cornering コーナリング: the er of the word before -ing.
-                // interrupt インタラプト: the er of inter- reads as the word books' インター.
-                const bool inter = m_reducedR.contains(i) && hintOrdinal(i) == 1 && m_spelling.startsWith(u"inter");
-                const bool beforeIng = inter
+                // interrupt インタラプト, reference レファレンス, recovery リカバリー:
+                // the er of inter- and after f or v is read ア.
+                const bool erAsA = m_reducedR.contains(i)
+                                   && ((hintOrdinal(i) == 1 && m_spelling.startsWith(u"inter")) || before == "f"
+                                       || before == "v");
+                const bool beforeIng = erAsA
                                        || (m_reducedR.contains(i) && vowelsAfter(i) == 1
                                            && m_spelling.endsWith(u"ing"));
                 if (hint.beforeFinalE && l.front() == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh")) {

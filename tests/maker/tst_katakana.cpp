@@ -131,6 +131,8 @@ void TestKatakana::rules_data()
         << u"cornering"_s << u"k ao2 r n er0 ih0 ng"_s << u"コーナリング"_s << 0;
     QTest::newRow("spelling: interrupt, inter- as インタ")
         << u"interrupt"_s << u"ih1 n t er0 ah2 p t"_s << u"インタラプト"_s << 3;
+    QTest::newRow("spelling: reference, er after f as ア")
+        << u"reference"_s << u"r eh2 f er0 ax0 n s"_s << u"レファレンス"_s << 0;
     QTest::newRow("spelling: tube, the dropped y") << u"tube"_s << u"t uw2 b"_s << u"チューブ"_s << 0;
     QTest::newRow("spelling: watch, wa as ウォ") << u"watch"_s << u"w aa2 ch"_s << u"ウォッチ"_s << 0;
     QTest::newRow("cluster: twelve トゥ") << u"twelve"_s << u"t w eh2 l v"_s << u"トゥエルブ"_s << 0;
