@@ -279,6 +279,11 @@ public:
                 QByteArray glide;
                 if (before == "aw")
                     glide = "w";
+                // player プレイヤー, buyer バイヤー: the i of ay, ey, oy is the y of an er.
+                // fire ファイア, whose spelling shows no vowel of its own for the er, keeps ア.
+                if ((before == "ay" || before == "ey" || before == "oy") && c == "er"
+                    && (hintAt(i).letters == u"e" || hintAt(i).letters == u"o"))
+                    glide = "y";
                 i = writeSyllable(glide, i, false);
                 continue;
             }

@@ -87,6 +87,7 @@ void TestKatakana::rules_data()
     QTest::newRow("r: hour") << u"hour"_s << u"aw2 r"_s << u"アワー"_s << 0;
     QTest::newRow("r: very, r begins a syllable") << u"very"_s << u"v eh2 r iy0"_s << u"ベリー"_s << 0;
     QTest::newRow("r: fairy, two-letter vowel keeps ア") << u"fairy"_s << u"f eh2 r iy0"_s << u"フェアリー"_s << 0;
+    QTest::newRow("glide: player, ey before er as イヤー") << u"player"_s << u"p l ey2 er0"_s << u"プレイヤー"_s << 1;
     QTest::newRow("r: around, er before a vowel") << u"around"_s << u"er0 aw2 n d"_s << u"アラウンド"_s << 1;
 
     // Small kana.
