@@ -185,7 +185,8 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
         if (clusters[i].end - clusters[i].begin == 2) {
             const QStringView pair = QStringView(word).sliced(clusters[i].begin, 2);
             if (pair == u"ia" || pair == u"io" || pair == u"eo" || pair == u"ua" || pair == u"uo" || pair == u"ea"
-                || pair == u"ue" || pair == u"ie" || pair == u"oe" || pair == u"ui" || pair == u"oa") {
+                || pair == u"ue" || pair == u"ie" || pair == u"oe" || pair == u"ui" || pair == u"oa" || pair == u"iu"
+                || pair == u"eu") {
                 clusters.insert(i + 1, {clusters[i].begin + 1, clusters[i].end});
                 clusters[i].end = clusters[i].begin + 1;
                 ++i;
@@ -559,6 +560,10 @@ private:
         if ((v == "eh" || v == "ih") && stressed && symbolAt(i + 1) == "r" && isVowel(i + 2) && letters.size() == 2
             && out.tail.isEmpty())
             out.tail = u"ア"_s;
+        // The Latin -ium, -eum of chemistry reads ウム: sodium ソジウム, linoleum リノリウム.
+        if (v == "ax" && last && letters == u"u" && hint.after == u"m" && isVowel(i - 1)
+            && (hintAt(i - 1).letters == u"i" || hintAt(i - 1).letters == u"e"))
+            out.column = 'u';
         // -meter keeps the vowel of the word meter: speedometer スピードメーター.
         if (v == "ax" && letters == u"e" && symbolAt(i - 1) == "m" && symbolAt(i + 1) == "t" && symbolAt(i + 2) == "er"
             && i + 3 == m_phones.size() && m_spelling.endsWith(u"meter"))
