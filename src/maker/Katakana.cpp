@@ -365,6 +365,8 @@ public:
                 && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"
                     || symbolAt(i + 1) == "f"))
                 m_out += u"ン"_s;
+            else if (c == "t" && i > 0 && symbolAt(i - 1) == "uw" && hintAt(i - 1).letters == u"ui")
+                m_out += u"ツ"_s; // suit スーツ, fruit フルーツ: the ui words came in plural
             else if (voicelessS(i))
                 m_out += u"ス"_s;
             else

@@ -112,6 +112,7 @@ void TestKatakana::rules_data()
         << u"translation"_s << u"t r ae1 n z l ey2 sh ax0 n"_s << u"トランスレーション"_s << 4;
     QTest::newRow("s: husband, z before b stays ズ") << u"husband"_s << u"hh ah2 z b ax0 n d"_s << u"ハズバンド"_s << 0;
 
+    QTest::newRow("t: suit, ui then t as ツ") << u"suit"_s << u"s uw2 t"_s << u"スーツ"_s << 0;
     // Consonants alone, ン.
     QTest::newRow("alone: camp, m before p") << u"camp"_s << u"k ae2 m p"_s << u"キャンプ"_s << 0;
     QTest::newRow("alone: long, ng") << u"long"_s << u"l ao2 ng"_s << u"ロング"_s << 0;
