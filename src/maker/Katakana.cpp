@@ -636,6 +636,10 @@ private:
         if (m_phones[vowel].symbol == "uw" && (consonant == "n" || consonant == "d" || consonant == "t")
             && (hint.letters == u"ew" || hint.letters == u"eu" || hint.letters == u"u"))
             palatal = true;
+        // -lution keeps the y of its u: solution ソリューション, evolution エボリューション.
+        if (m_phones[vowel].symbol == "uw" && consonant == "l" && isVowel(vowel - 2) && hint.letters == u"u"
+            && symbolAt(vowel + 1) == "sh")
+            palatal = true;
         // quality クォリティ, watch ウォッチ
         if ((consonant == "w" || consonant == "w~") && m_phones[vowel].symbol == "aa")
             v.column = 'o';
