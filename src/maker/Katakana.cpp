@@ -722,6 +722,9 @@ private:
                     doubled = next == "m"; // establishment, attachment
             }
         }
+        // -ish and what follows it: polishing ポリッシング, punishment パニッシュメント.
+        if (c == "sh" && after == u"sh" && hintAt(i - 1).letters == u"i")
+            doubled = true;
         if (doubled)
             m_out += u"ッ"_s;
     }

@@ -66,6 +66,8 @@ void TestKatakana::rules_data()
     QTest::newRow("no geminate: supper, pp after a spelt u") << u"supper"_s << u"s ah2 p er0"_s << u"サパー"_s << 0;
     QTest::newRow("geminate: physics, -ics unstressed")
         << u"physics"_s << u"f ih2 z ih0 k s"_s << u"フィジックス"_s << 0;
+    QTest::newRow("geminate: polishing, -ish unstressed")
+        << u"polishing"_s << u"p aa2 l ih0 sh ih0 ng"_s << u"ポリッシング"_s << 0;
     QTest::newRow("no geminate: doctor, kt") << u"doctor"_s << u"d aa2 k t er0"_s << u"ドクター"_s << 0;
     QTest::newRow("no geminate: milk, after l") << u"milk"_s << u"m ih2 l k"_s << u"ミルク"_s << 0;
     QTest::newRow("no geminate: after a long vowel") << u"seat"_s << u"s iy2 t"_s << u"シート"_s << 0;
