@@ -632,6 +632,10 @@ private:
         const VowelHint hint = hintAt(vowel);
         if (palatal && m_phones[vowel].symbol == "ax" && hint.letters.startsWith(u'u'))
             v.column = 'u'; // popular ポピュラー
+        // natural ナチュラル, fortune フォーチュン; picture ピクチャー keeps its ア.
+        if ((consonant == "ch" || consonant == "jh") && m_phones[vowel].symbol == "ax" && hint.letters == u"u"
+            && !v.takesR)
+            v.column = 'u';
         // news ニュース, duty デューティー, tube チューブ: the y that American English drops.
         if (m_phones[vowel].symbol == "uw" && (consonant == "n" || consonant == "d" || consonant == "t")
             && (hint.letters == u"ew" || hint.letters == u"eu" || hint.letters == u"u"))

@@ -142,6 +142,8 @@ void TestKatakana::rules_data()
     QTest::newRow("spelling: sodium, -ium as ウム") << u"sodium"_s << u"s ow2 d iy0 ax0 m"_s << u"ソディウム"_s << 0;
     QTest::newRow("spelling: solution, -lution as リュー")
         << u"solution"_s << u"s ax0 l uw2 sh ax0 n"_s << u"ソリューション"_s << 1;
+    QTest::newRow("spelling: fortune, a spelt u after ch as チュ")
+        << u"fortune"_s << u"f ao2 r ch ax0 n"_s << u"フォーチュン"_s << 0;
     QTest::newRow("spelling: tube, the dropped y") << u"tube"_s << u"t uw2 b"_s << u"チューブ"_s << 0;
     QTest::newRow("spelling: watch, wa as ウォ") << u"watch"_s << u"w aa2 ch"_s << u"ウォッチ"_s << 0;
     QTest::newRow("cluster: twelve トゥ") << u"twelve"_s << u"t w eh2 l v"_s << u"トゥエルブ"_s << 0;
