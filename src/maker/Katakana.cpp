@@ -185,7 +185,8 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
         if (clusters[i].end - clusters[i].begin == 2) {
             const QStringView pair = QStringView(word).sliced(clusters[i].begin, 2);
             if (pair == u"ia" || pair == u"io" || pair == u"eo" || pair == u"ua" || pair == u"uo" || pair == u"ea"
-                || pair == u"ue" || pair == u"ie" || pair == u"oe" || pair == u"ui" || pair == u"oa") {
+                || pair == u"ue" || pair == u"ie" || pair == u"oe" || pair == u"ui" || pair == u"oa" || pair == u"iu"
+                || pair == u"eu") {
                 clusters.insert(i + 1, {clusters[i].begin + 1, clusters[i].end});
                 clusters[i].end = clusters[i].begin + 1;
                 ++i;
@@ -279,6 +280,11 @@ public:
                 QByteArray glide;
                 if (before == "aw")
                     glide = "w";
+                // player プレイヤー, buyer バイヤー: the i of ay, ey, oy is the y of an er.
+                // fire ファイア, whose spelling shows no vowel of its own for the er, keeps ア.
+                if ((before == "ay" || before == "ey" || before == "oy") && c == "er"
+                    && (hintAt(i).letters == u"e" || hintAt(i).letters == u"o"))
+                    glide = "y";
                 i = writeSyllable(glide, i, false);
                 continue;
             }
@@ -350,10 +356,19 @@ public:
                 continue;
             }
             writeDoubled(i);
+            if (xBeforeI(i)) {
+                m_out += u"キ"_s;
+                ++i;
+                continue;
+            }
             if (c == "m"
                 && (symbolAt(i + 1) == "p" || symbolAt(i + 1) == "b" || symbolAt(i + 1) == "m"
                     || symbolAt(i + 1) == "f"))
                 m_out += u"ン"_s;
+            else if (c == "t" && i > 0 && symbolAt(i - 1) == "uw" && hintAt(i - 1).letters == u"ui")
+                m_out += u"ツ"_s; // suit スーツ, fruit フルーツ: the ui words came in plural
+            else if (voicelessS(i))
+                m_out += u"ス"_s;
             else
                 m_out += QString::fromUtf16(rowOf(c).alone);
             ++i;
@@ -478,7 +493,14 @@ private:
                     && (l.front() == u'i' || l.front() == u'e'))
                     l.remove(0, 1);
                 // cornering コーナリング: the er of the word before -ing.
-                const bool beforeIng = m_reducedR.contains(i) && vowelsAfter(i) == 1 && m_spelling.endsWith(u"ing");
+                // interrupt インタラプト, reference レファレンス, recovery リカバリー:
+                // the er of inter- and after f or v is read ア.
+                const bool erAsA = m_reducedR.contains(i)
+                                   && ((hintOrdinal(i) == 1 && m_spelling.startsWith(u"inter")) || before == "f"
+                                       || before == "v");
+                const bool beforeIng = erAsA
+                                       || (m_reducedR.contains(i) && vowelsAfter(i) == 1
+                                           && m_spelling.endsWith(u"ing"));
                 if (hint.beforeFinalE && l.front() == u'a' && (symbolAt(i + 1) == "t" || symbolAt(i + 1) == "jh")) {
                     out.column = 'e'; // chocolate チョコレート, image イメージ
                     out.tail = u"ー"_s;
@@ -530,8 +552,68 @@ private:
         if ((v == "iy" || v == "uw" || v == "ow") && stressed && last && out.tail.isEmpty() && !beforeVowel
             && i + 1 < m_phones.size() && (v != "ow" || hint.beforeFinalE || letters == u"oa"))
             out.tail = u"ー"_s;
+        // ュ before one consonant and a stressed vowel is long even unstressed:
+        // musician ミュージシャン, humanity ヒューマニティー.
+        if (v == "uw" && !stressed && symbolAt(i - 1) == "y" && i >= 2 && !isVowel(i - 2) && !isVowel(i + 1)
+            && isVowel(i + 2) && m_phones[i + 2].stress > 0)
+            out.tail = u"ー"_s;
+        // A vowel spelt with two letters before r and a vowel keeps its
+        // glide: fairy フェアリー, engineering エンジニアリング; very ベリー does not.
+        if ((v == "eh" || v == "ih") && stressed && symbolAt(i + 1) == "r" && isVowel(i + 2) && letters.size() == 2
+            && out.tail.isEmpty())
+            out.tail = u"ア"_s;
+        // The Latin -ium, -eum of chemistry reads ウム: sodium ソジウム, linoleum リノリウム.
+        if (v == "ax" && last && letters == u"u" && hint.after == u"m" && isVowel(i - 1)
+            && (hintAt(i - 1).letters == u"i" || hintAt(i - 1).letters == u"e"))
+            out.column = 'u';
+        // -meter keeps the vowel of the word meter: speedometer スピードメーター.
+        if (v == "ax" && letters == u"e" && symbolAt(i - 1) == "m" && symbolAt(i + 1) == "t" && symbolAt(i + 2) == "er"
+            && i + 3 == m_phones.size() && m_spelling.endsWith(u"meter"))
+            out.tail = u"ー"_s;
+        // -ine and -one away from the main stress are short, as the older
+        // borrowings of chemistry have them: amphetamine アンフェタミン,
+        // acetone アセトン.
+        if (((v == "iy" && letters == u"i") || (v == "ow" && letters == u"o")) && hint.beforeFinalE && last && !strong
+            && symbolAt(i + 1) == "n")
+            out.tail.clear();
         out.shortVowel = out.tail.isEmpty() && !closingR && v != "er";
         return out;
+    }
+
+    // cat キャット, camp キャンプ: a stressed a after k or g is キャ where it
+    // closes its syllable; calorie カロリー, cavern カバーン stay カ before one
+    // consonant and a vowel, the open syllable of older borrowings.
+    bool palatalA(const QByteArray &consonant, int vowel) const
+    {
+        if (m_phones[vowel].symbol != "ae" || m_phones[vowel].stress <= 0 || (consonant != "k" && consonant != "g"))
+            return false;
+        const bool open = !isVowel(vowel + 1) && vowel + 1 < m_phones.size() && isVowel(vowel + 2);
+        return !open;
+    }
+
+    // A spelt x before a short i inside the word is キシ, its k taking the
+    // i: mexican メキシカン, flexible フレキシブル; boxing ボクシング is not.
+    bool xBeforeI(int i) const
+    {
+        if (m_phones[i].symbol != "k" || symbolAt(i + 1) != "s" || !isVowel(i + 2) || m_phones[i + 2].stress > 0
+            || i + 3 >= m_phones.size() || isVowel(i + 3) || symbolAt(i + 3) == "ng" || !isVowel(i - 1))
+            return false;
+        const VowelHint next = hintAt(i + 2);
+        return hintAt(i - 1).after == u"x" && next.letters == u"i" && next.after != u"sm";
+    }
+
+    // A z spelt s before a voiceless consonant or l is ス, as the spelling reads:
+    // newspaper ニュースペーパー, translation トランスレーション.
+    bool voicelessS(int i) const
+    {
+        static const QByteArrayList voicelessOrL = {"p", "t", "k", "f", "s", "sh", "ch", "th", "hh", "l"};
+        if (m_phones[i].symbol != "z" || !voicelessOrL.contains(symbolAt(i + 1)))
+            return false;
+        int vowel = i - 1;
+        while (vowel >= 0 && !isVowel(vowel))
+            --vowel;
+        const QString after = vowel >= 0 ? hintAt(vowel).after : QString();
+        return after.contains(u's') && !after.contains(u'z');
     }
 
     // Writes the consonant (if any) and the vowel at `vowel`; returns the
@@ -545,15 +627,22 @@ private:
             m_out += QString::fromUtf16(rowOf(consonant).alone);
             return vowel + 1;
         }
-        // cat キャット, gap ギャップ: a stressed a after k or g.
-        if (m_phones[vowel].symbol == "ae" && m_phones[vowel].stress > 0 && (consonant == "k" || consonant == "g"))
+        if (palatalA(consonant, vowel))
             palatal = true;
         const VowelHint hint = hintAt(vowel);
         if (palatal && m_phones[vowel].symbol == "ax" && hint.letters.startsWith(u'u'))
             v.column = 'u'; // popular ポピュラー
+        // natural ナチュラル, fortune フォーチュン; picture ピクチャー keeps its ア.
+        if ((consonant == "ch" || consonant == "jh") && m_phones[vowel].symbol == "ax" && hint.letters == u"u"
+            && !v.takesR)
+            v.column = 'u';
         // news ニュース, duty デューティー, tube チューブ: the y that American English drops.
         if (m_phones[vowel].symbol == "uw" && (consonant == "n" || consonant == "d" || consonant == "t")
             && (hint.letters == u"ew" || hint.letters == u"eu" || hint.letters == u"u"))
+            palatal = true;
+        // -lution keeps the y of its u: solution ソリューション, evolution エボリューション.
+        if (m_phones[vowel].symbol == "uw" && consonant == "l" && isVowel(vowel - 2) && hint.letters == u"u"
+            && symbolAt(vowel + 1) == "sh")
             palatal = true;
         // quality クォリティ, watch ウォッチ
         if ((consonant == "w" || consonant == "w~") && m_phones[vowel].symbol == "aa")
@@ -570,6 +659,23 @@ private:
         m_lastShort = v.shortVowel;
         m_lastVowel = vowel;
         return vowel + (v.takesR ? 2 : 1);
+    }
+
+    // The ss after the vowel before phone i is ッス where it is read sh
+    // (mission ミッション) or ends a stem before a suffix (passive パッシブ,
+    // professor プロフェッサー); inside a stem it is one s (classical
+    // クラシカル, possible ポシブル).
+    bool doubledSs(int i) const
+    {
+        if (hintAt(i - 1).after != u"ss")
+            return false;
+        if (m_phones[i].symbol == "sh")
+            return true;
+        QString rest;
+        for (qsizetype k = hintOrdinal(i - 1) + 1; k < m_hints.size(); ++k)
+            rest += m_hints[k].letters + m_hints[k].after;
+        static const QStringList suffixes = {u"ing"_s, u"ive"_s, u"iv"_s, u"or"_s, u"er"_s, u"y"_s, u"ion"_s, u"ed"_s};
+        return suffixes.contains(rest);
     }
 
     // A stop after a short vowel is doubled where word books double it:
@@ -591,7 +697,7 @@ private:
         if (voiceless || voiced) {
             const bool wordEnd = i + 1 == n
                                  || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless && c != "p"
-                                     && before.stress > 0)
+                                     && (before.stress > 0 || after == u"cs")) // ceramics セラミックス
                                  || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced);
             if (wordEnd)
                 doubled = voiceless || before.stress > 0 || after == u"dg"
@@ -610,8 +716,8 @@ private:
                     doubled = doubled || after.startsWith(letters);
                 if (after == u"ck" && i + 3 == n && m_phones[i + 2].symbol == "t")
                     doubled = false; // pocket ポケット, socket ソケット
-                doubled = doubled && c != "s";
-                if (after == u"ss" || after == u"sh" || after == u"tt" || after == u"ff")
+                doubled = doubled && c != "s" && !(after == u"pp" && before.symbol == "ah");
+                if (after == u"sh" || (after == u"tt" && before.symbol != "ah") || after == u"ff" || doubledSs(i))
                     doubled = true;
             } else if (c == "p" || c == "t" || c == "k" || c == "d" || c == "sh" || c == "ch") {
                 static const QByteArrayList closeJoin = {"t", "s", "ch", "sh", "r", "l", "y", "w", "z", "th", "n"};
@@ -620,6 +726,9 @@ private:
                     doubled = next == "m"; // establishment, attachment
             }
         }
+        // -ish and what follows it: polishing ポリッシング, punishment パニッシュメント.
+        if (c == "sh" && after == u"sh" && hintAt(i - 1).letters == u"i")
+            doubled = true;
         if (doubled)
             m_out += u"ッ"_s;
     }

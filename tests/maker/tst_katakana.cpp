@@ -59,6 +59,15 @@ void TestKatakana::rules_data()
     QTest::newRow("geminate: checkbook, compound")
         << u"checkbook"_s << u"ch eh2 k b uh1 k"_s << u"チェックブック"_s << 0;
     QTest::newRow("geminate: cats, ts") << u"cats"_s << u"k ae2 t s"_s << u"キャッツ"_s << 0;
+    QTest::newRow("geminate: passive, ss before a suffix") << u"passive"_s << u"p ae2 s ih0 v"_s << u"パッシブ"_s << 0;
+    QTest::newRow("no geminate: classical, ss inside the stem")
+        << u"classical"_s << u"k l ae2 s ih0 k ax0 l"_s << u"クラシカル"_s << 1;
+    QTest::newRow("no geminate: butter, tt after a spelt u") << u"butter"_s << u"b ah2 t er0"_s << u"バター"_s << 0;
+    QTest::newRow("no geminate: supper, pp after a spelt u") << u"supper"_s << u"s ah2 p er0"_s << u"サパー"_s << 0;
+    QTest::newRow("geminate: physics, -ics unstressed")
+        << u"physics"_s << u"f ih2 z ih0 k s"_s << u"フィジックス"_s << 0;
+    QTest::newRow("geminate: polishing, -ish unstressed")
+        << u"polishing"_s << u"p aa2 l ih0 sh ih0 ng"_s << u"ポリッシング"_s << 0;
     QTest::newRow("no geminate: doctor, kt") << u"doctor"_s << u"d aa2 k t er0"_s << u"ドクター"_s << 0;
     QTest::newRow("no geminate: milk, after l") << u"milk"_s << u"m ih2 l k"_s << u"ミルク"_s << 0;
     QTest::newRow("no geminate: after a long vowel") << u"seat"_s << u"s iy2 t"_s << u"シート"_s << 0;
@@ -81,6 +90,8 @@ void TestKatakana::rules_data()
     QTest::newRow("r: here") << u"here"_s << u"hh ih2 r"_s << u"ヒア"_s << 0;
     QTest::newRow("r: hour") << u"hour"_s << u"aw2 r"_s << u"アワー"_s << 0;
     QTest::newRow("r: very, r begins a syllable") << u"very"_s << u"v eh2 r iy0"_s << u"ベリー"_s << 0;
+    QTest::newRow("r: fairy, two-letter vowel keeps ア") << u"fairy"_s << u"f eh2 r iy0"_s << u"フェアリー"_s << 0;
+    QTest::newRow("glide: player, ey before er as イヤー") << u"player"_s << u"p l ey2 er0"_s << u"プレイヤー"_s << 1;
     QTest::newRow("r: around, er before a vowel") << u"around"_s << u"er0 aw2 n d"_s << u"アラウンド"_s << 1;
 
     // Small kana.
@@ -89,12 +100,23 @@ void TestKatakana::rules_data()
     QTest::newRow("small: music ミュ") << u"music"_s << u"m y uw2 z ih0 k"_s << u"ミュージック"_s << 0;
     QTest::newRow("small: wedding ウェ, dd not doubled")
         << u"wedding"_s << u"w eh2 d ih0 ng"_s << u"ウェディング"_s << 0;
+    QTest::newRow("small: calorie, a open before one consonant stays カ")
+        << u"calorie"_s << u"k ae2 l ax0 r iy0"_s << u"カロリー"_s << 0;
     QTest::newRow("small: chance チャ") << u"chance"_s << u"ch ae2 n s"_s << u"チャンス"_s << 0;
     QTest::newRow("small: juice ジュ") << u"juice"_s << u"jh uw2 s"_s << u"ジュース"_s << 0;
     QTest::newRow("small: station -tion ショ") << u"station"_s << u"s t ey2 sh ax0 n"_s << u"ステーション"_s << 1;
     QTest::newRow("small: queen, kw as ク and the vowel") << u"queen"_s << u"k w iy2 n"_s << u"クイーン"_s << 0;
     QTest::newRow("small: billion, y the spelling's i") << u"billion"_s << u"b ih2 l y ax0 n"_s << u"ビリオン"_s << 0;
 
+    QTest::newRow("x: mexican, キシ before a spelt i")
+        << u"mexican"_s << u"m eh2 k s ax0 k ax0 n"_s << u"メキシカン"_s << 0;
+    QTest::newRow("x: boxing, クシ before -ing") << u"boxing"_s << u"b aa2 k s ih0 ng"_s << u"ボクシング"_s << 0;
+
+    QTest::newRow("s: translation, z spelt s before l as ス")
+        << u"translation"_s << u"t r ae1 n z l ey2 sh ax0 n"_s << u"トランスレーション"_s << 4;
+    QTest::newRow("s: husband, z before b stays ズ") << u"husband"_s << u"hh ah2 z b ax0 n d"_s << u"ハズバンド"_s << 0;
+
+    QTest::newRow("t: suit, ui then t as ツ") << u"suit"_s << u"s uw2 t"_s << u"スーツ"_s << 0;
     // Consonants alone, ン.
     QTest::newRow("alone: camp, m before p") << u"camp"_s << u"k ae2 m p"_s << u"キャンプ"_s << 0;
     QTest::newRow("alone: long, ng") << u"long"_s << u"l ao2 ng"_s << u"ロング"_s << 0;
@@ -113,6 +135,15 @@ void TestKatakana::rules_data()
     QTest::newRow("spelling: reflect, re- as リ") << u"reflect"_s << u"r ih0 f l eh2 k t"_s << u"リフレクト"_s << 2;
     QTest::newRow("spelling: cornering, -er before -ing")
         << u"cornering"_s << u"k ao2 r n er0 ih0 ng"_s << u"コーナリング"_s << 0;
+    QTest::newRow("spelling: interrupt, inter- as インタ")
+        << u"interrupt"_s << u"ih1 n t er0 ah2 p t"_s << u"インタラプト"_s << 3;
+    QTest::newRow("spelling: reference, er after f as ア")
+        << u"reference"_s << u"r eh2 f er0 ax0 n s"_s << u"レファレンス"_s << 0;
+    QTest::newRow("spelling: sodium, -ium as ウム") << u"sodium"_s << u"s ow2 d iy0 ax0 m"_s << u"ソディウム"_s << 0;
+    QTest::newRow("spelling: solution, -lution as リュー")
+        << u"solution"_s << u"s ax0 l uw2 sh ax0 n"_s << u"ソリューション"_s << 1;
+    QTest::newRow("spelling: fortune, a spelt u after ch as チュ")
+        << u"fortune"_s << u"f ao2 r ch ax0 n"_s << u"フォーチュン"_s << 0;
     QTest::newRow("spelling: tube, the dropped y") << u"tube"_s << u"t uw2 b"_s << u"チューブ"_s << 0;
     QTest::newRow("spelling: watch, wa as ウォ") << u"watch"_s << u"w aa2 ch"_s << u"ウォッチ"_s << 0;
     QTest::newRow("cluster: twelve トゥ") << u"twelve"_s << u"t w eh2 l v"_s << u"トゥエルブ"_s << 0;
@@ -122,8 +153,16 @@ void TestKatakana::rules_data()
     QTest::newRow("alone: friends, dz as ズ") << u"friends"_s << u"f r eh2 n d z"_s << u"フレンズ"_s << 1;
     QTest::newRow("long: unity, open syllable far from the end")
         << u"unity"_s << u"y uw2 n ax0 t iy0"_s << u"ユニティー"_s << 0;
-    QTest::newRow("long: monotone, stressed closed last syllable")
-        << u"monotone"_s << u"m aa2 n ax0 t ow1 n"_s << u"モノトーン"_s << 0;
+    QTest::newRow("long: lactose, stressed closed last syllable")
+        << u"lactose"_s << u"l ae2 k t ow1 s"_s << u"ラクトース"_s << 0;
+    QTest::newRow("long: odometer, the e of meter")
+        << u"odometer"_s << u"ow0 d aa2 m ax0 t er0"_s << u"オドメーター"_s << 1;
+    QTest::newRow("long: musician, ュ before a stressed syllable")
+        << u"musician"_s << u"m y uw0 z ih2 sh ax0 n"_s << u"ミュージシャン"_s << 3;
+    QTest::newRow("short: acetone, -one away from the main stress")
+        << u"acetone"_s << u"ae2 s ax0 t ow1 n"_s << u"アセトン"_s << 0;
+    QTest::newRow("short: trampoline, -ine away from the main stress")
+        << u"trampoline"_s << u"t r ae2 m p ax0 l iy1 n"_s << u"トランポリン"_s << 1;
     QTest::newRow("no spelling: reduced vowel as a")
         << QString() << u"k ax0 m p y uw2 t er0"_s << u"カンピューター"_s << 2;
     QTest::newRow("no main stress known") << QString() << u"k ae1 t"_s << u"キャット"_s << -1;
