@@ -6,10 +6,49 @@
 #include <QList>
 
 #include <algorithm>
+#include <iterator>
 
 namespace lexiwren::maker {
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// The consonant row of a kana (カキクケコ share one), -1 for a vowel or a
+// kana outside the rows.
+int consonantRow(QChar kana)
+{
+    static const QString rows[] = {u"カキクケコ"_s, u"ガギグゲゴ"_s, u"サシスセソ"_s, u"ザジズゼゾ"_s, u"タチツテト"_s,
+                                   u"ダヂヅデド"_s, u"ナニヌネノ"_s, u"ハヒフヘホ"_s, u"バビブベボ"_s, u"パピプペポ"_s,
+                                   u"マミムメモ"_s, u"ヤユヨ"_s,     u"ラリルレロ"_s, u"ワヲ"_s};
+    for (int row = 0; row < int(std::size(rows)); ++row)
+        if (rows[row].contains(kana))
+            return row;
+    return -1;
+}
+
+// In halves: a kana of the same consonant with another vowel (コ for ク,
+// レ for ラ) is half a difference, since the rules guess reduced vowels
+// (チョークラット for チョコレート, レスタラント for レストラン).
+int looseDistance(QStringView a, QStringView b)
+{
+    QList<int> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = static_cast<int>(2 * j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(2 * i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int up = row[j];
+            const QChar x = a[i - 1];
+            const QChar y = b[j - 1];
+            const int pair = x == y ? 0 : (consonantRow(x) >= 0 && consonantRow(x) == consonantRow(y) ? 1 : 2);
+            row[j] = std::min({up + 2, row[j - 1] + 2, diagonal + pair});
+            diagonal = up;
+        }
+    }
+    return row[b.size()];
+}
 
 int editDistance(QStringView a, QStringView b)
 {
@@ -61,10 +100,11 @@ bool sameWord(QStringView rules, QStringView dictionary)
     if (fa.isEmpty() || fb.isEmpty())
         return false;
     // A short word must match closely; one kana in three may differ in a
-    // long one (メイル and メール, コンピュータ and コンピューター).
-    const int distance = editDistance(fa, fb);
+    // long one (メイル and メール, コンピュータ and コンピューター), and a
+    // vowel alone counts half.
+    const int halves = looseDistance(fa, fb);
     const qsizetype longest = std::max(fa.size(), fb.size());
-    return distance <= std::max<qsizetype>(1, longest / 3) && (distance <= 1 || fa.front() == fb.front());
+    return halves <= 2 * std::max<qsizetype>(1, longest / 3) && (halves <= 2 || fa.front() == fb.front());
 }
 
 int mapKanaIndex(QStringView from, QStringView to, int index)

@@ -444,8 +444,10 @@ QStringList MeaningFinder::loanwordSpellings(QStringView word) const
         for (qsizetype si = 0; si < entry.senses.size(); ++si) {
             const EdictSense &sense = entry.senses.at(si);
             // A loan names its English word first; katakana glossed otherwise is a native word
-            // written in katakana (セコイ "petty, stingy, mean") or a sound-symbolic one.
-            if (!sense.source.isEmpty() || sense.tags.contains(u"on-mim"_s)
+            // written in katakana (セコイ "petty, stingy, mean") or a sound-symbolic one. A loan
+            // through another language stays (レストラン, コーヒー): the reading drafter takes it
+            // only when it sounds like the English word, so パン never stands for bread.
+            if (sense.source.startsWith(u"wasei"_s) || sense.tags.contains(u"on-mim"_s)
                 || glossKey(sense.glosses.constFirst()) != key || hasPart(sense.partsOfSpeech, u"adj-i")
                 || hasVerbPart(sense.partsOfSpeech))
                 continue;
@@ -455,9 +457,11 @@ QStringList MeaningFinder::loanwordSpellings(QStringView word) const
         }
     }
     std::stable_sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    // A word book prints the common spelling where there is one (レストラン, not レストラント).
+    const bool anyCommon = !found.isEmpty() && found.constFirst().first < 100;
     QStringList spellings;
     for (const auto &[rank, spelling] : found)
-        if (!spellings.contains(spelling))
+        if (!spellings.contains(spelling) && (!anyCommon || rank < 100))
             spellings.append(spelling);
     return spellings;
 }

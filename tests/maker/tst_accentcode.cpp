@@ -112,6 +112,10 @@ void TestAccentCode::spelling_data()
         << u"アイスクリーム"_s << 0 << QStringList{u"アイス・クリーム"_s} << u"アイスクリーム"_s << 0 << true;
     QTest::newRow("the closer of two") << u"ストローベリー"_s << 2 << QStringList{u"ベリー"_s, u"ストロベリー"_s}
                                        << u"ストロベリー"_s << 2 << true;
+    QTest::newRow("reduced vowels guessed otherwise")
+        << u"チョークラット"_s << 0 << QStringList{u"チョコレート"_s} << u"チョコレート"_s << 0 << true;
+    QTest::newRow("a vowel and a final kana off")
+        << u"レスタラント"_s << 0 << QStringList{u"レストラン"_s} << u"レストラン"_s << 0 << true;
     QTest::newRow("no candidates") << u"キャット"_s << 0 << QStringList() << u"キャット"_s << 0 << false;
 }
 
