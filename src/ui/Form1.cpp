@@ -268,6 +268,9 @@ void Form1::Command6_Click()
         m_reportError(nothingSelected.message(name));
         return;
     }
+    // Marks of the drill just run may still be on their way to a review
+    // file, perhaps the one now loaded; they take milliseconds.
+    m_reviewMarks.waitForWrites();
     // Everything is read and checked before anything changes: a failed load
     // leaves the deck, the count and the buttons as they were. The file opens
     // by its name's own bytes, which the shown name may not give back.
