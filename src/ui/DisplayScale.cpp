@@ -5,6 +5,7 @@
 
 #include "FormLayout.h"
 #include "Logging.h"
+#include "Notice.h"
 #include "drill/DrillControl.h"
 
 #include <QAction>
@@ -197,13 +198,8 @@ void DisplayScale::setSeams(Seams seams)
     }
     if (!seams.tell) {
         seams.tell = [this](const QString &message) {
-            auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("表示の大きさ"), message,
-                                           QMessageBox::Ok, m_window);
-            notice->setObjectName(QStringLiteral("ScaleNotice"));
-            notice->setTextFormat(Qt::PlainText);
-            notice->setAttribute(Qt::WA_DeleteOnClose);
-            notice->setWindowModality(Qt::NonModal);
-            notice->show();
+            showNotice(m_window, QMessageBox::Information, QStringLiteral("表示の大きさ"), message,
+                       QStringLiteral("ScaleNotice"));
         };
     }
     if (!seams.restart) {

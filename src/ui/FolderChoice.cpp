@@ -5,6 +5,7 @@
 
 #include "FileList.h"
 #include "Logging.h"
+#include "Notice.h"
 
 #include <QAction>
 #include <QDir>
@@ -108,19 +109,11 @@ void FolderChoice::showTitle()
 void FolderChoice::showMissingNotice()
 {
     const QString &folder = m_missingFolder;
-    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("問題ファイルのフォルダ"),
-                                   QStringLiteral("前に選んだフォルダ「%1」が見つかりません。\n"
-                                                  "起動したフォルダ「%2」の問題ファイルを表示します。")
-                                       .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(m_startFolder)),
-                                   QMessageBox::Ok, m_window);
-    notice->setObjectName(QStringLiteral("FolderNotice"));
-    notice->setTextFormat(Qt::PlainText);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    notice->setWindowModality(Qt::NonModal);
-    const QWidget *card = m_window->findChild<QWidget *>(QStringLiteral("Picture1"));
-    const QPoint below = card ? card->mapToGlobal(QPoint(0, card->height() + 8)) : m_window->mapToGlobal(QPoint());
-    notice->move(below);
-    notice->show();
+    showNotice(m_window, QMessageBox::Information, QStringLiteral("問題ファイルのフォルダ"),
+               QStringLiteral("前に選んだフォルダ「%1」が見つかりません。\n"
+                              "起動したフォルダ「%2」の問題ファイルを表示します。")
+                   .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(m_startFolder)),
+               QStringLiteral("FolderNotice"));
 }
 
 } // namespace lexiwren

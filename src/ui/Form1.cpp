@@ -12,6 +12,7 @@
 #include "Fonts.h"
 #include "FormLayout.h"
 #include "LightPalette.h"
+#include "Notice.h"
 #include "PictureBox.h"
 #include "deck/QuestionFile.h"
 #include "deck/Shuffle.h"
@@ -133,17 +134,8 @@ void Form1::reportSpeechTrouble(SpeechTrouble trouble)
                                               "ドリルは音声なしで続きます。\n\n"
                                               "音声の出力先がないようです。サウンドサーバー（PipeWire または "
                                               "PulseAudio）が動いているか、音が出るかを確かめてください。");
-    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("英単語の読み上げ"), text, QMessageBox::Ok,
-                                   this);
-    notice->setObjectName(QStringLiteral("SpeechNotice"));
-    notice->setTextFormat(Qt::PlainText);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    notice->setWindowModality(Qt::NonModal);
-    notice->show();
-    // Its size is known once shown.
-    const QRect cardArea(Picture1->mapToGlobal(QPoint(0, 0)), Picture1->size());
-    notice->move(cardArea.center().x() - notice->width() / 2, cardArea.bottom() + 1);
-    announce(notice, text);
+    showNotice(this, QMessageBox::Information, QStringLiteral("英単語の読み上げ"), text,
+               QStringLiteral("SpeechNotice"));
 }
 
 void Form1::setupExtras()
@@ -206,15 +198,7 @@ void Form1::showReviewMark(ReviewMarks::Mark mark)
 // Below the card, never over its text, and never modal: the drill goes on.
 void Form1::reportReviewProblem(const QString &message)
 {
-    auto *notice = new QMessageBox(QMessageBox::Warning, QStringLiteral("復習ファイル"), message, QMessageBox::Ok,
-                                   this);
-    notice->setObjectName(QStringLiteral("ReviewNotice"));
-    notice->setTextFormat(Qt::PlainText);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    notice->setWindowModality(Qt::NonModal);
-    notice->adjustSize();
-    notice->move(mapToGlobal(QPoint(Picture1->x(), Picture1->geometry().bottom() + 1)));
-    notice->show();
+    showNotice(this, QMessageBox::Warning, QStringLiteral("復習ファイル"), message, QStringLiteral("ReviewNotice"));
 }
 
 void Form1::showPauseMark(bool paused)
