@@ -135,6 +135,7 @@ struct Scored
 {
     int score = 0;
     QString reading; // to tell two spellings of one word apart
+    double costRank = 0.5;
 };
 
 const QSet<QString> &outdatedTags()
@@ -271,10 +272,65 @@ int familiarityScore(const KanjiGrades *grades, const EdictEntry &entry)
     return level == 0 ? 0 : 6 - level;
 }
 
+// The English parts of speech a sense answers for: a verb's "to …" gloss the
+// verb, a noun the noun (also when it takes する), adjectives and adverbs
+// theirs. None for phrases, particles and the like.
+QList<EnglishPart> englishParts(const EdictSense &sense, bool verb)
+{
+    if (verb)
+        return {EnglishPart::Verb};
+    QList<EnglishPart> parts;
+    const auto add = [&](EnglishPart part) {
+        if (!parts.contains(part))
+            parts.append(part);
+    };
+    for (const QString &pos : sense.partsOfSpeech) {
+        if (pos == u"n" || pos == u"n-adv" || pos == u"n-t" || pos == u"pn" || pos == u"vs")
+            add(EnglishPart::Noun);
+        else if (pos.startsWith(u"adj-"))
+            add(EnglishPart::Adjective);
+        else if (pos == u"adv" || pos == u"adv-to")
+            add(EnglishPart::Adverb);
+    }
+    return parts;
+}
+
+// A sense of a part of speech the English word is seldom used as loses up to
+// UsageWeight points: "house" is mostly a noun, so 家 before 宿す "to house".
+int usageScore(const std::optional<PartShares> &shares, const EdictSense &sense, bool verb)
+{
+    constexpr int UsageWeight = 10;
+    const QList<EnglishPart> parts = englishParts(sense, verb);
+    if (!shares || parts.isEmpty())
+        return 0;
+    double best = 0;
+    for (const EnglishPart part : parts)
+        best = std::max(best, shares->of(part));
+    return static_cast<int>(std::lround(UsageWeight * (best - 1.0)));
+}
+
+// Where the meaning stands among mecab's word costs, to settle a tie: 0 for
+// the cheapest (most frequent) word of its file to 1 for the dearest, 0.5
+// when unknown. The costs alone rank too many newspaper compounds (市内,
+// 事例) above everyday words to be a score of their own; a single character
+// stays at 0.5, as the analyser raises the costs of single characters to
+// keep from cutting words into them.
+double costRank(const WordCosts *costs, const QString &meaning, const EdictEntry &entry)
+{
+    if (!costs || meaning.size() < 2)
+        return 0.5;
+    std::optional<double> rank = costs->rank(meaning);
+    if (!rank && meaning != entry.headword && entry.headword.size() >= 2)
+        rank = costs->rank(entry.headword);
+    return rank.value_or(0.5);
+}
+
 struct Context
 {
     const Edict &edict;
     const KanjiGrades *grades;
+    const WordCosts *costs;
+    std::optional<PartShares> shares; // of the word looked up; null without WordNet or when it knows too little
 };
 
 void collect(const Context &context, const QList<EdictEntry> &entries, const std::string &key, Lookup lookup,
@@ -321,8 +377,10 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 if (si == 0 && gi == 0 && lookup != Lookup::Mention)
                     score += 3;
                 score += senseScore(entry, sense, verb, form, phrase);
+                score += usageScore(context.shares, sense, verb);
                 const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
                 QString meaning = kana ? entry.reading : entry.headword;
+                const double rank = costRank(context.costs, meaning, entry);
                 if (asSuru) {
                     meaning += u"する"_s;
                     // "fight" for 喧嘩 is a noun that happens to take する; "meaning" for 意味 names the verb.
@@ -332,7 +390,7 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 const QString reading = hiragana(entry.reading.isEmpty() ? entry.headword : entry.reading);
                 auto it = best.find(meaning);
                 if (it == best.end())
-                    best.insert(meaning, {score, reading});
+                    best.insert(meaning, {score, reading, rank});
                 else if (it->score < score)
                     it->score = score;
             }
@@ -373,9 +431,12 @@ std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(c
     return std::nullopt;
 }
 
-MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades)
+MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades, const WordUsage *usage,
+                             const WordCosts *costs)
     : m_edict(edict)
     , m_grades(grades)
+    , m_usage(usage)
+    , m_costs(costs)
 {
 }
 
@@ -387,7 +448,10 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         return {};
     const bool phrase = word.contains(u' ');
     QHash<QString, Scored> best;
-    const Context context{m_edict, m_grades};
+    const auto sharesOf = [this](const std::string &englishWord) {
+        return m_usage ? m_usage->shares(englishWord) : std::nullopt;
+    };
+    Context context{m_edict, m_grades, m_costs, sharesOf(key)};
     collect(context, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
         collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
@@ -399,6 +463,8 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         const bool ownWord = std::any_of(best.cbegin(), best.cend(),
                                          [](const Scored &scored) { return scored.score >= 150; });
         const std::string baseKey = glossKey(base->word);
+        // The inflection says what the word is ("went" a verb), except -s, which a noun and a verb both take.
+        context.shares = base->form == WordForm::SOrEs ? sharesOf(baseKey) : std::nullopt;
         collect(context, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
                 phrase, best);
     }
@@ -409,7 +475,11 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     for (auto it = best.cbegin(); it != best.cend(); ++it)
         ranked.append({it.key(), it.value()});
     std::sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) {
-        return a.second.score != b.second.score ? a.second.score > b.second.score : a.first < b.first;
+        if (a.second.score != b.second.score)
+            return a.second.score > b.second.score;
+        if (a.second.costRank != b.second.costRank)
+            return a.second.costRank < b.second.costRank;
+        return a.first < b.first;
     });
     QStringList out;
     if (ranked.isEmpty())
