@@ -89,8 +89,7 @@ QString flagText(Flag flag)
 DictionaryPaths DictionaryPaths::debian()
 {
     return {u"/usr/share/festival/dicts/cmu/cmudict-0.4.out"_s, u"/usr/share/edict/edict"_s,
-            u"/usr/share/edict/kanjidic"_s, u"/usr/share/wordnet"_s,
-            u"/usr/share/mecab/dic/ipadic"_s};
+            u"/usr/share/edict/kanjidic"_s, u"/usr/share/wordnet"_s, u"/usr/share/mecab/dic/ipadic"_s};
 }
 
 struct Drafter::Data

@@ -45,8 +45,8 @@ public:
     // grades, when given and not empty, lets words of early-taught kanji
     // rank higher; usage, the parts of speech the English word is mostly used
     // as. Both must outlive the finder.
-    explicit MeaningFinder(const Edict &edict, const KanjiGrades *grades = nullptr,
-                           const WordUsage *usage = nullptr, const WordCosts *costs = nullptr);
+    explicit MeaningFinder(const Edict &edict, const KanjiGrades *grades = nullptr, const WordUsage *usage = nullptr,
+                           const WordCosts *costs = nullptr);
 
     // At most two meanings, the likeliest first; empty when EDICT has none.
     QStringList meanings(QStringView wordOrPhrase) const;

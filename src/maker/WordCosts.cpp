@@ -77,9 +77,9 @@ void WordCosts::finish()
 {
     std::sort(m_ranks.begin(), m_ranks.end());
     // Sorted by hash then rank: the first of each hash is its best rank.
-    m_ranks.erase(std::unique(m_ranks.begin(), m_ranks.end(),
-                              [](const auto &a, const auto &b) { return a.first == b.first; }),
-                  m_ranks.end());
+    m_ranks.erase(
+        std::unique(m_ranks.begin(), m_ranks.end(), [](const auto &a, const auto &b) { return a.first == b.first; }),
+        m_ranks.end());
     m_ranks.shrink_to_fit();
 }
 

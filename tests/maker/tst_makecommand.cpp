@@ -104,6 +104,8 @@ private slots:
     void draftsOnSmallDictionaries();
     void kanjidicIsOptional_data();
     void kanjidicIsOptional();
+    void wordnetAndIpadicAreOptional_data();
+    void wordnetAndIpadicAreOptional();
     void commandLine();
     void commandLineFailures_data();
     void commandLineFailures();
@@ -253,6 +255,45 @@ void TestMakeCommand::kanjidicIsOptional()
         QVERIFY(writeFile(paths.kanjidic, "\x01\xff not a kanji list\n"));
     else if (kanjidic == u"kanjidic")
         QVERIFY(writeFile(paths.kanjidic, QStringEncoder("EUC-JP").encode(u"答 457A G2 F310\n応 317E G8 F183\n"_s)));
+
+    QString error;
+    const std::unique_ptr<Drafter> drafter = Drafter::load(paths, {}, &error);
+    QVERIFY2(drafter, qPrintable(error));
+    QCOMPARE(drafter->draft(u"answer"_s).meaning.section(u"、"_s, 0, 0), answer);
+    QCOMPARE(drafter->draft(u"apple"_s).meaning, u"りんご"_s);
+}
+
+void TestMakeCommand::wordnetAndIpadicAreOptional_data()
+{
+    QTest::addColumn<QString>("folders"); // what the two folders hold
+    QTest::addColumn<QString>("answer");  // the meaning drafted for "answer"
+
+    QTest::newRow("missing folders") << u"missing"_s << u"応ずる"_s;
+    QTest::newRow("folders without the files") << u"empty"_s << u"応ずる"_s;
+    QTest::newRow("files of another kind") << u"garbage"_s << u"応ずる"_s;
+    QTest::newRow("answer mostly a noun") << u"made-up"_s << u"答え"_s;
+}
+
+void TestMakeCommand::wordnetAndIpadicAreOptional()
+{
+    QFETCH(QString, folders);
+    QFETCH(QString, answer);
+    Dictionaries dictionaries;
+    DictionaryPaths paths = dictionaries.paths;
+    const QDir dir(dictionaries.dir.path());
+    paths.wordnet = dir.filePath(u"wordnet"_s);
+    paths.ipadic = dir.filePath(u"ipadic"_s);
+    if (folders != u"missing")
+        QVERIFY(dir.mkdir(u"wordnet"_s) && dir.mkdir(u"ipadic"_s));
+    const QString cntlist = QDir(paths.wordnet).filePath(u"cntlist.rev"_s);
+    const QString nouns = QDir(paths.ipadic).filePath(u"Noun.csv"_s);
+    if (folders == u"garbage") {
+        QVERIFY(writeFile(cntlist, "\x01\xff%% not counts\n"));
+        QVERIFY(writeFile(nouns, "\x01\xff,,,\n"));
+    } else if (folders == u"made-up") {
+        QVERIFY(writeFile(cntlist, "answer%1:10:00:: 1 50\nanswer%2:32:00:: 1 5\n"));
+        QVERIFY(writeFile(nouns, QStringEncoder("EUC-JP").encode(u"答え,1285,1285,4000,名詞,一般,*,*,*,*,答え\n"_s)));
+    }
 
     QString error;
     const std::unique_ptr<Drafter> drafter = Drafter::load(paths, {}, &error);
