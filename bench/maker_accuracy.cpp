@@ -7,7 +7,7 @@
 // how long the dictionaries take to load, how long 1,000 words take to draft
 // and how much memory the dictionaries add.
 //
-//   maker_accuracy [REFERENCE.tsv] [--edict FILE] [--cmu FILE] [--kanjidic FILE] [--wordnet DIR] [--ipadic DIR]
+//   maker_accuracy [REFERENCE.tsv] [--edict FILE] [--cmu FILE] [--kanjidic FILE] [--wordnet DIR]
 //
 // A reading is usable when it equals one of the reference's readings
 // character for character (the reference lists the spellings word books
@@ -140,8 +140,6 @@ int main(int argc, char *argv[])
             paths.kanjidic = arguments[++i]; // "" or a missing file: meanings ranked without kanji grades
         else if (arguments[i] == u"--wordnet" && i + 1 < arguments.size())
             paths.wordnet = arguments[++i]; // "" or a folder without cntlist.rev: without the usual parts of speech
-        else if (arguments[i] == u"--ipadic" && i + 1 < arguments.size())
-            paths.ipadic = arguments[++i]; // "" or a folder without its CSV files: without mecab's word costs
         else
             referencePath = arguments[i];
     }

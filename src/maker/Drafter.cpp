@@ -8,7 +8,6 @@
 #include "Kanjidic.h"
 #include "Meanings.h"
 #include "ReadingDrafter.h"
-#include "WordCosts.h"
 #include "WordUsage.h"
 
 #include <QDir>
@@ -48,21 +47,6 @@ std::optional<QByteArray> readDictionary(const QString &path, const QString &wha
     return file.readAll();
 }
 
-// The files of everyday words; names, places, affixes and symbols would only
-// crowd the table.
-WordCosts readWordCosts(const QString &folder)
-{
-    WordCosts costs;
-    for (const char16_t *name : {u"Noun.csv", u"Noun.adjv.csv", u"Noun.adverbal.csv", u"Noun.verbal.csv", u"Verb.csv",
-                                 u"Adj.csv", u"Adverb.csv"}) {
-        QFile file(QDir(folder).filePath(QString::fromUtf16(name)));
-        if (file.open(QIODevice::ReadOnly))
-            costs.addFile(file.readAll());
-    }
-    costs.finish();
-    return costs;
-}
-
 } // namespace
 
 QString flagText(Flag flag)
@@ -89,21 +73,20 @@ QString flagText(Flag flag)
 DictionaryPaths DictionaryPaths::debian()
 {
     return {u"/usr/share/festival/dicts/cmu/cmudict-0.4.out"_s, u"/usr/share/edict/edict"_s,
-            u"/usr/share/edict/kanjidic"_s, u"/usr/share/wordnet"_s, u"/usr/share/mecab/dic/ipadic"_s};
+            u"/usr/share/edict/kanjidic"_s, u"/usr/share/wordnet"_s};
 }
 
 struct Drafter::Data
 {
     explicit Data(QByteArray edictBytes, const std::function<void(int)> &progress)
         : edict(std::move(edictBytes), progress)
-        , meanings(edict, &grades, &usage, &costs)
+        , meanings(edict, &grades, &usage)
     {
     }
 
     Edict edict;
     KanjiGrades grades; // filled in once loaded; empty without the file
     WordUsage usage;    // likewise
-    WordCosts costs;    // likewise
     MeaningFinder meanings;
     std::unique_ptr<ReadingDrafter> readings;
 };
@@ -138,7 +121,6 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
     bool espeakStarted = false;
     KanjiGrades grades;
     WordUsage usage;
-    WordCosts costs;
     std::thread readingThread([&] {
         readings = ReadingDrafter::load(paths.cmu, &readingError);
         espeakStarted = !espeak::phonemes(u"word"_s).isEmpty();
@@ -149,8 +131,6 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
         QFile cntlist(QDir(paths.wordnet).filePath(u"cntlist.rev"_s));
         if (!paths.wordnet.isEmpty() && cntlist.open(QIODevice::ReadOnly))
             usage = WordUsage(cntlist.readAll());
-        if (!paths.ipadic.isEmpty())
-            costs = readWordCosts(paths.ipadic);
     });
     std::unique_ptr<Drafter> drafter(new Drafter);
     drafter->m_data = std::make_unique<Data>(std::move(*edictBytes),
@@ -158,7 +138,6 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
     readingThread.join();
     drafter->m_data->grades = std::move(grades);
     drafter->m_data->usage = std::move(usage);
-    drafter->m_data->costs = std::move(costs);
     if (!readings) {
         *error = readingError;
         return nullptr;

@@ -28,10 +28,6 @@ struct DictionaryPaths
     // cntlist.rev in it tells the parts of speech an English word is mostly
     // used as. Optional like KANJIDIC.
     QString wordnet = {};
-    // The folder of mecab-ipadic's CSV files (EUC-JP), as Debian's
-    // mecab-ipadic installs it: its word costs say which Japanese words are
-    // common. Optional too.
-    QString ipadic = {};
 
     // Where Debian's packages put them.
     static DictionaryPaths debian();

@@ -135,7 +135,6 @@ struct Scored
 {
     int score = 0;
     QString reading; // to tell two spellings of one word apart
-    double costRank = 0.5;
 };
 
 const QSet<QString> &outdatedTags()
@@ -309,27 +308,10 @@ int usageScore(const std::optional<PartShares> &shares, const EdictSense &sense,
     return static_cast<int>(std::lround(UsageWeight * (best - 1.0)));
 }
 
-// Where the meaning stands among mecab's word costs, to settle a tie: 0 for
-// the cheapest (most frequent) word of its file to 1 for the dearest, 0.5
-// when unknown. The costs alone rank too many newspaper compounds (市内,
-// 事例) above everyday words to be a score of their own; a single character
-// stays at 0.5, as the analyser raises the costs of single characters to
-// keep from cutting words into them.
-double costRank(const WordCosts *costs, const QString &meaning, const EdictEntry &entry)
-{
-    if (!costs || meaning.size() < 2)
-        return 0.5;
-    std::optional<double> rank = costs->rank(meaning);
-    if (!rank && meaning != entry.headword && entry.headword.size() >= 2)
-        rank = costs->rank(entry.headword);
-    return rank.value_or(0.5);
-}
-
 struct Context
 {
     const Edict &edict;
     const KanjiGrades *grades;
-    const WordCosts *costs;
     std::optional<PartShares> shares; // of the word looked up; null without WordNet or when it knows too little
 };
 
@@ -380,7 +362,6 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 score += usageScore(context.shares, sense, verb);
                 const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
                 QString meaning = kana ? entry.reading : entry.headword;
-                const double rank = costRank(context.costs, meaning, entry);
                 if (asSuru) {
                     meaning += u"する"_s;
                     // "fight" for 喧嘩 is a noun that happens to take する; "meaning" for 意味 names the verb.
@@ -390,7 +371,7 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 const QString reading = hiragana(entry.reading.isEmpty() ? entry.headword : entry.reading);
                 auto it = best.find(meaning);
                 if (it == best.end())
-                    best.insert(meaning, {score, reading, rank});
+                    best.insert(meaning, {score, reading});
                 else if (it->score < score)
                     it->score = score;
             }
@@ -431,12 +412,10 @@ std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(c
     return std::nullopt;
 }
 
-MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades, const WordUsage *usage,
-                             const WordCosts *costs)
+MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades, const WordUsage *usage)
     : m_edict(edict)
     , m_grades(grades)
     , m_usage(usage)
-    , m_costs(costs)
 {
 }
 
@@ -451,7 +430,7 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     const auto sharesOf = [this](const std::string &englishWord) {
         return m_usage ? m_usage->shares(englishWord) : std::nullopt;
     };
-    Context context{m_edict, m_grades, m_costs, sharesOf(key)};
+    Context context{m_edict, m_grades, sharesOf(key)};
     collect(context, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
         collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
@@ -475,11 +454,7 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     for (auto it = best.cbegin(); it != best.cend(); ++it)
         ranked.append({it.key(), it.value()});
     std::sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) {
-        if (a.second.score != b.second.score)
-            return a.second.score > b.second.score;
-        if (a.second.costRank != b.second.costRank)
-            return a.second.costRank < b.second.costRank;
-        return a.first < b.first;
+        return a.second.score != b.second.score ? a.second.score > b.second.score : a.first < b.first;
     });
     QStringList out;
     if (ranked.isEmpty())

@@ -8,7 +8,6 @@
 
 #include "Edict.h"
 #include "Kanjidic.h"
-#include "WordCosts.h"
 #include "WordUsage.h"
 
 #include <QString>
@@ -45,8 +44,7 @@ public:
     // grades, when given and not empty, lets words of early-taught kanji
     // rank higher; usage, the parts of speech the English word is mostly used
     // as. Both must outlive the finder.
-    explicit MeaningFinder(const Edict &edict, const KanjiGrades *grades = nullptr, const WordUsage *usage = nullptr,
-                           const WordCosts *costs = nullptr);
+    explicit MeaningFinder(const Edict &edict, const KanjiGrades *grades = nullptr, const WordUsage *usage = nullptr);
 
     // At most two meanings, the likeliest first; empty when EDICT has none.
     QStringList meanings(QStringView wordOrPhrase) const;
@@ -60,7 +58,6 @@ private:
     const Edict &m_edict;
     const KanjiGrades *m_grades = nullptr;
     const WordUsage *m_usage = nullptr;
-    const WordCosts *m_costs = nullptr;
 };
 
 } // namespace lexiwren::maker

@@ -61,8 +61,6 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 歩む [あゆむ] /(v5m,vi) (1) to go on foot/to walk/(v5m,vi) (2) to tread/(v5m,vi) (3) to follow/(v5m,vi) (4) to advance/(P)/
 家 [いえ] /(n) house/(P)/
 宿す [やどす] /(v5s,vt) to house/(P)/
-大海 [たいかい] /(n) sea/(P)/
-海原 [うなばら] /(n) sea/(P)/
 )"_s;
 
 // Grades made up for the test: 答 taught in the second year, 応 among the
@@ -87,24 +85,6 @@ const QByteArray SmallCntlist = "house%1:06:00:: 1 40\n"
                                 "seldom%4:02:00:: 1 2\n"
                                 "not a sense line\n";
 
-// Costs made up for the test, in the shape of mecab-ipadic's CSV files.
-const QString SmallNounCosts = u"海原,1285,1285,3000,名詞,一般,*,*,*,*,海原,ウナバラ,ウナバラ\n"
-                               u"大海,1285,1285,6000,名詞,一般,*,*,*,*,大海,タイカイ,タイカイ\n"
-                               u"叫び,1285,1285,7000,名詞,一般,*,*,*,*,叫び,サケビ,サケビ\n"
-                               u"泣く,1285,1285,9000,名詞,一般,*,*,*,*,泣く,ナク,ナク\n"_s;
-const QString SmallVerbCosts = u"泣く,762,762,7000,動詞,自立,*,*,五段・カ行イ音便,基本形,泣く,ナク,ナク\n"
-                               u"泣か,764,764,100,動詞,自立,*,*,五段・カ行イ音便,未然形,泣く,ナカ,ナカ\n"_s;
-
-WordCosts smallCosts()
-{
-    QStringEncoder encoder("EUC-JP");
-    WordCosts costs;
-    costs.addFile(encoder.encode(SmallNounCosts));
-    costs.addFile(encoder.encode(SmallVerbCosts));
-    costs.finish();
-    return costs;
-}
-
 Edict smallEdict()
 {
     QStringEncoder encoder("EUC-JP");
@@ -124,9 +104,7 @@ private slots:
     void ranksMeaningsWithKanjiGrades();
     void ranksMeaningsWithUsage_data();
     void ranksMeaningsWithUsage();
-    void usageShares_data();
     void usageShares();
-    void costRanks();
     void kanjiLevels_data();
     void kanjiLevels();
     void baseForms_data();
@@ -201,14 +179,12 @@ void TestMeanings::ranksMeaningsWithUsage_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("alone");     // EDICT's rules alone
-    QTest::addColumn<QStringList>("withUsage"); // and the word's usual part of speech, and the costs
+    QTest::addColumn<QStringList>("withUsage"); // and the word's usual part of speech
 
     QTest::newRow("mostly a noun: the verb sense falls")
         << u"house"_s << QStringList{u"宿す"_s, u"家"_s} << QStringList{u"家"_s, u"宿す"_s};
     QTest::newRow("-s takes its base's counts")
         << u"cries"_s << QStringList{u"泣く"_s, u"叫び"_s} << QStringList{u"叫び"_s, u"泣く"_s};
-    QTest::newRow("a tie goes to the cheaper word, not the lower code point")
-        << u"sea"_s << QStringList{u"大海"_s, u"海原"_s} << QStringList{u"海原"_s, u"大海"_s};
 }
 
 void TestMeanings::ranksMeaningsWithUsage()
@@ -218,48 +194,24 @@ void TestMeanings::ranksMeaningsWithUsage()
     QFETCH(QStringList, withUsage);
     const Edict edict = smallEdict();
     QCOMPARE(MeaningFinder(edict).meanings(word), alone);
-    // Empty tables, as when the files are missing, rank as none do.
+    // An empty table, as when the file is missing, ranks as none does.
     const WordUsage noUsage;
-    const WordCosts noCosts;
-    QCOMPARE(MeaningFinder(edict, nullptr, &noUsage, &noCosts).meanings(word), alone);
+    QCOMPARE(MeaningFinder(edict, nullptr, &noUsage).meanings(word), alone);
     const WordUsage usage(SmallCntlist);
-    const WordCosts costs = smallCosts();
-    QCOMPARE(MeaningFinder(edict, nullptr, &usage, &costs).meanings(word), withUsage);
-}
-
-void TestMeanings::usageShares_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("part");
-    QTest::addColumn<double>("share"); // negative: no shares
-
-    const auto noun = static_cast<int>(EnglishPart::Noun);
-    QTest::newRow("summed over senses") << u"house"_s << noun << 40.0 / 43.0;
-    QTest::newRow("satellite adjective, capital lowered")
-        << u"cold"_s << static_cast<int>(EnglishPart::Adjective) << 1.0;
-    QTest::newRow("underscore for a space") << u"give up"_s << static_cast<int>(EnglishPart::Verb) << 1.0;
-    QTest::newRow("too few tags to say") << u"seldom"_s << noun << -1.0;
+    QCOMPARE(MeaningFinder(edict, nullptr, &usage).meanings(word), withUsage);
 }
 
 void TestMeanings::usageShares()
 {
-    QFETCH(QString, word);
-    QFETCH(int, part);
-    QFETCH(double, share);
     const WordUsage usage(SmallCntlist);
     QCOMPARE(usage.size(), 5);
-    const std::optional<PartShares> shares = usage.shares(word.toStdString());
-    QCOMPARE(shares.has_value(), share >= 0);
-    if (shares)
-        QCOMPARE(shares->of(static_cast<EnglishPart>(part)), share);
-}
-
-void TestMeanings::costRanks()
-{
-    const WordCosts costs = smallCosts();
-    QCOMPARE(costs.rank(u"大海"), 1.0 / 3); // its rank within its own file
-    QCOMPARE(costs.rank(u"泣く"), 0.0);     // a verb by its dictionary form, the best of two files
-    QCOMPARE(costs.rank(u"泣か"), std::nullopt);
+    const auto share = [&](const char *word, EnglishPart part) {
+        return usage.shares(word).value_or(PartShares{}).of(part);
+    };
+    QCOMPARE(share("house", EnglishPart::Noun), 40.0 / 43.0); // summed over senses
+    QCOMPARE(share("cold", EnglishPart::Adjective), 1.0);     // a satellite, the capital lowered
+    QCOMPARE(share("give up", EnglishPart::Verb), 1.0);       // "_" for a space
+    QVERIFY(!usage.shares("seldom"));                         // too few tags to say
 }
 
 void TestMeanings::kanjiLevels_data()
