@@ -4,7 +4,6 @@
 #include "WordUsage.h"
 
 #include <QHashFunctions>
-#include <QList>
 
 namespace lexiwren::maker {
 
