@@ -33,10 +33,11 @@ RUN_PACKAGES := sound-theme-freedesktop libcanberra-pulse qt6-wayland speech-dis
 # The README drives the media controls with playerctl; the .deb does without.
 MEDIA_TOOL_PACKAGES := playerctl
 # The question-file maker's dictionaries, which its benchmark needs too: the
-# CMU pronouncing dictionary, EDICT, espeak-ng's data and KANJIDIC (optional:
-# its kanji grades rank the meanings). They stay Debian's, never copied into
-# the repository or the package.
-RUN_PACKAGES += festlex-cmu edict espeak-ng-data kanjidic
+# CMU pronouncing dictionary, EDICT, espeak-ng's data, and two optional ones
+# that rank the meanings: KANJIDIC (kanji grades) and WordNet (an English
+# word's usual part of speech). They stay Debian's, never copied into the
+# repository or the package.
+RUN_PACKAGES += festlex-cmu edict espeak-ng-data kanjidic wordnet-base
 # Extra tools for the screenshot script and the benchmarks.
 TOOL_PACKAGES := xvfb xauth imagemagick x11-utils speech-dispatcher
 # CPack's .deb generator reads the binary's library needs with these.

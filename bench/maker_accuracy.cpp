@@ -7,7 +7,7 @@
 // how long the dictionaries take to load, how long 1,000 words take to draft
 // and how much memory the dictionaries add.
 //
-//   maker_accuracy [REFERENCE.tsv] [--edict FILE] [--cmu FILE] [--kanjidic FILE]
+//   maker_accuracy [REFERENCE.tsv] [--edict FILE] [--cmu FILE] [--kanjidic FILE] [--wordnet DIR]
 //
 // A reading is usable when it equals one of the reference's readings
 // character for character (the reference lists the spellings word books
@@ -138,6 +138,8 @@ int main(int argc, char *argv[])
             paths.cmu = arguments[++i];
         else if (arguments[i] == u"--kanjidic" && i + 1 < arguments.size())
             paths.kanjidic = arguments[++i]; // "" or a missing file: meanings ranked without kanji grades
+        else if (arguments[i] == u"--wordnet" && i + 1 < arguments.size())
+            paths.wordnet = arguments[++i]; // "" or a folder without cntlist.rev: without the usual parts of speech
         else
             referencePath = arguments[i];
     }

@@ -32,6 +32,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 # the maker names when one is missing. `make run` installs these and the
 # Depends above (RUN_PACKAGES in the Makefile).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "libcanberra-pulse, qt6-wayland, speech-dispatcher-espeak-ng, festlex-cmu, edict, espeak-ng-data, kanjidic")
+    "libcanberra-pulse, qt6-wayland, speech-dispatcher-espeak-ng, festlex-cmu, edict, espeak-ng-data, kanjidic, wordnet-base")
 
 include(CPack)

@@ -8,7 +8,9 @@
 #include "Kanjidic.h"
 #include "Meanings.h"
 #include "ReadingDrafter.h"
+#include "WordUsage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -71,19 +73,20 @@ QString flagText(Flag flag)
 DictionaryPaths DictionaryPaths::debian()
 {
     return {u"/usr/share/festival/dicts/cmu/cmudict-0.4.out"_s, u"/usr/share/edict/edict"_s,
-            u"/usr/share/edict/kanjidic"_s};
+            u"/usr/share/edict/kanjidic"_s, u"/usr/share/wordnet"_s};
 }
 
 struct Drafter::Data
 {
     explicit Data(QByteArray edictBytes, const std::function<void(int)> &progress)
         : edict(std::move(edictBytes), progress)
-        , meanings(edict, &grades)
+        , meanings(edict, &grades, &usage)
     {
     }
 
     Edict edict;
     KanjiGrades grades; // filled in once loaded; empty without the file
+    WordUsage usage;    // likewise
     MeaningFinder meanings;
     std::unique_ptr<ReadingDrafter> readings;
 };
@@ -117,6 +120,7 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
     QString readingError;
     bool espeakStarted = false;
     KanjiGrades grades;
+    WordUsage usage;
     std::thread readingThread([&] {
         readings = ReadingDrafter::load(paths.cmu, &readingError);
         espeakStarted = !espeak::phonemes(u"word"_s).isEmpty();
@@ -124,12 +128,16 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
         QFile kanjidic(paths.kanjidic);
         if (!paths.kanjidic.isEmpty() && kanjidic.open(QIODevice::ReadOnly))
             grades = KanjiGrades(kanjidic.readAll());
+        QFile cntlist(QDir(paths.wordnet).filePath(u"cntlist.rev"_s));
+        if (!paths.wordnet.isEmpty() && cntlist.open(QIODevice::ReadOnly))
+            usage = WordUsage(cntlist.readAll());
     });
     std::unique_ptr<Drafter> drafter(new Drafter);
     drafter->m_data = std::make_unique<Data>(std::move(*edictBytes),
                                              [&](int percent) { report(5 + percent * 9 / 10); });
     readingThread.join();
     drafter->m_data->grades = std::move(grades);
+    drafter->m_data->usage = std::move(usage);
     if (!readings) {
         *error = readingError;
         return nullptr;

@@ -24,6 +24,10 @@ struct DictionaryPaths
     // KANJIDIC in EUC-JP, as Debian's kanjidic installs it. Optional: without
     // it meanings are ranked on EDICT alone.
     QString kanjidic = {};
+    // The folder of WordNet's files, as Debian's wordnet-base installs it;
+    // cntlist.rev in it tells the parts of speech an English word is mostly
+    // used as. Optional like KANJIDIC.
+    QString wordnet = {};
 
     // Where Debian's packages put them.
     static DictionaryPaths debian();

@@ -271,10 +271,48 @@ int familiarityScore(const KanjiGrades *grades, const EdictEntry &entry)
     return level == 0 ? 0 : 6 - level;
 }
 
+// The English parts of speech a sense answers for: a verb's "to …" gloss the
+// verb, a noun the noun (also when it takes する), adjectives and adverbs
+// theirs. None for phrases, particles and the like.
+QList<EnglishPart> englishParts(const EdictSense &sense, bool verb)
+{
+    if (verb)
+        return {EnglishPart::Verb};
+    QList<EnglishPart> parts;
+    const auto add = [&](EnglishPart part) {
+        if (!parts.contains(part))
+            parts.append(part);
+    };
+    for (const QString &pos : sense.partsOfSpeech) {
+        if (pos == u"n" || pos == u"n-adv" || pos == u"n-t" || pos == u"pn" || pos == u"vs")
+            add(EnglishPart::Noun);
+        else if (pos.startsWith(u"adj-"))
+            add(EnglishPart::Adjective);
+        else if (pos == u"adv" || pos == u"adv-to")
+            add(EnglishPart::Adverb);
+    }
+    return parts;
+}
+
+// A sense of a part of speech the English word is seldom used as loses up to
+// UsageWeight points: "house" is mostly a noun, so 家 before 宿す "to house".
+int usageScore(const std::optional<PartShares> &shares, const EdictSense &sense, bool verb)
+{
+    constexpr int UsageWeight = 10;
+    const QList<EnglishPart> parts = englishParts(sense, verb);
+    if (!shares || parts.isEmpty())
+        return 0;
+    double best = 0;
+    for (const EnglishPart part : parts)
+        best = std::max(best, shares->of(part));
+    return static_cast<int>(std::lround(UsageWeight * (best - 1.0)));
+}
+
 struct Context
 {
     const Edict &edict;
     const KanjiGrades *grades;
+    std::optional<PartShares> shares; // of the word looked up; null without WordNet or when it knows too little
 };
 
 void collect(const Context &context, const QList<EdictEntry> &entries, const std::string &key, Lookup lookup,
@@ -321,6 +359,7 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 if (si == 0 && gi == 0 && lookup != Lookup::Mention)
                     score += 3;
                 score += senseScore(entry, sense, verb, form, phrase);
+                score += usageScore(context.shares, sense, verb);
                 const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
                 QString meaning = kana ? entry.reading : entry.headword;
                 if (asSuru) {
@@ -373,9 +412,10 @@ std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(c
     return std::nullopt;
 }
 
-MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades)
+MeaningFinder::MeaningFinder(const Edict &edict, const KanjiGrades *grades, const WordUsage *usage)
     : m_edict(edict)
     , m_grades(grades)
+    , m_usage(usage)
 {
 }
 
@@ -387,7 +427,10 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         return {};
     const bool phrase = word.contains(u' ');
     QHash<QString, Scored> best;
-    const Context context{m_edict, m_grades};
+    const auto sharesOf = [this](const std::string &englishWord) {
+        return m_usage ? m_usage->shares(englishWord) : std::nullopt;
+    };
+    Context context{m_edict, m_grades, sharesOf(key)};
     collect(context, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
         collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
@@ -399,6 +442,8 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         const bool ownWord = std::any_of(best.cbegin(), best.cend(),
                                          [](const Scored &scored) { return scored.score >= 150; });
         const std::string baseKey = glossKey(base->word);
+        // The inflection says what the word is ("went" a verb), except -s, which a noun and a verb both take.
+        context.shares = base->form == WordForm::SOrEs ? sharesOf(baseKey) : std::nullopt;
         collect(context, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
                 phrase, best);
     }

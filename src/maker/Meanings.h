@@ -8,6 +8,7 @@
 
 #include "Edict.h"
 #include "Kanjidic.h"
+#include "WordUsage.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,8 +42,9 @@ class MeaningFinder
 {
 public:
     // grades, when given and not empty, lets words of early-taught kanji
-    // rank higher; it must outlive the finder.
-    explicit MeaningFinder(const Edict &edict, const KanjiGrades *grades = nullptr);
+    // rank higher; usage, the parts of speech the English word is mostly used
+    // as. Both must outlive the finder.
+    explicit MeaningFinder(const Edict &edict, const KanjiGrades *grades = nullptr, const WordUsage *usage = nullptr);
 
     // At most two meanings, the likeliest first; empty when EDICT has none.
     QStringList meanings(QStringView wordOrPhrase) const;
@@ -55,6 +57,7 @@ public:
 private:
     const Edict &m_edict;
     const KanjiGrades *m_grades = nullptr;
+    const WordUsage *m_usage = nullptr;
 };
 
 } // namespace lexiwren::maker

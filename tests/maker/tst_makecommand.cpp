@@ -104,6 +104,7 @@ private slots:
     void draftsOnSmallDictionaries();
     void kanjidicIsOptional_data();
     void kanjidicIsOptional();
+    void wordnetIsOptional();
     void commandLine();
     void commandLineFailures_data();
     void commandLineFailures();
@@ -259,6 +260,23 @@ void TestMakeCommand::kanjidicIsOptional()
     QVERIFY2(drafter, qPrintable(error));
     QCOMPARE(drafter->draft(u"answer"_s).meaning.section(u"、"_s, 0, 0), answer);
     QCOMPARE(drafter->draft(u"apple"_s).meaning, u"りんご"_s);
+}
+
+void TestMakeCommand::wordnetIsOptional()
+{
+    Dictionaries dictionaries;
+    DictionaryPaths paths = dictionaries.paths;
+    paths.wordnet = dictionaries.dir.filePath(u"wordnet"_s);
+    QString error;
+    std::unique_ptr<Drafter> drafter = Drafter::load(paths, {}, &error);
+    QVERIFY2(drafter, qPrintable(error));
+    QCOMPARE(drafter->draft(u"answer"_s).meaning.section(u"、"_s, 0, 0), u"応ずる"_s); // missing: ranked as before
+
+    QVERIFY(QDir().mkpath(paths.wordnet));
+    QVERIFY(writeFile(paths.wordnet + u"/cntlist.rev"_s, "answer%1:10:00:: 1 50\nanswer%2:32:00:: 1 5\n"));
+    drafter = Drafter::load(paths, {}, &error);
+    QVERIFY2(drafter, qPrintable(error));
+    QCOMPARE(drafter->draft(u"answer"_s).meaning.section(u"、"_s, 0, 0), u"答え"_s); // answer mostly a noun
 }
 
 void TestMakeCommand::draftsOnSmallDictionaries()

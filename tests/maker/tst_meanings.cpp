@@ -59,6 +59,8 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 母 [はは] /(n) (hum) mother/(P)/
 母親 [ははおや] /(n) female parent/mother/(P)/
 歩む [あゆむ] /(v5m,vi) (1) to go on foot/to walk/(v5m,vi) (2) to tread/(v5m,vi) (3) to follow/(v5m,vi) (4) to advance/(P)/
+家 [いえ] /(n) house/(P)/
+宿す [やどす] /(v5s,vt) to house/(P)/
 )"_s;
 
 // Grades made up for the test: 答 taught in the second year, 応 among the
@@ -71,6 +73,17 @@ const QString SmallKanjidic = uR"(# KANJIDIC JIS X 0208 Kanji Information File/
 冷 4E64 U51b7 B15 S7 {cool} {cold}
 乃 4735 U4e43 B4 G9 S2 {from}
 )"_s;
+
+// Tag counts made up for the test, in the shape of WordNet's cntlist.rev:
+// house and cry mostly nouns.
+const QByteArray SmallCntlist = "house%1:06:00:: 1 40\n"
+                                "house%2:41:00:: 1 3\n"
+                                "cry%1:10:00:: 1 40\n"
+                                "cry%2:32:00:: 1 1\n"
+                                "Cold%5:00:00:chilly:00 2 5\n"
+                                "give_up%2:41:00:: 1 9\n"
+                                "seldom%4:02:00:: 1 2\n"
+                                "not a sense line\n";
 
 Edict smallEdict()
 {
@@ -89,6 +102,9 @@ private slots:
     void ranksMeanings();
     void ranksMeaningsWithKanjiGrades_data();
     void ranksMeaningsWithKanjiGrades();
+    void ranksMeaningsWithUsage_data();
+    void ranksMeaningsWithUsage();
+    void usageShares();
     void kanjiLevels_data();
     void kanjiLevels();
     void baseForms_data();
@@ -157,6 +173,45 @@ void TestMeanings::ranksMeaningsWithKanjiGrades()
     QStringEncoder encoder("EUC-JP");
     const KanjiGrades grades(encoder.encode(SmallKanjidic));
     QCOMPARE(MeaningFinder(edict, &grades).meanings(word), meanings);
+}
+
+void TestMeanings::ranksMeaningsWithUsage_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("alone");     // EDICT's rules alone
+    QTest::addColumn<QStringList>("withUsage"); // and the word's usual part of speech
+
+    QTest::newRow("mostly a noun: the verb sense falls")
+        << u"house"_s << QStringList{u"宿す"_s, u"家"_s} << QStringList{u"家"_s, u"宿す"_s};
+    QTest::newRow("-s takes its base's counts")
+        << u"cries"_s << QStringList{u"泣く"_s, u"叫び"_s} << QStringList{u"叫び"_s, u"泣く"_s};
+}
+
+void TestMeanings::ranksMeaningsWithUsage()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, alone);
+    QFETCH(QStringList, withUsage);
+    const Edict edict = smallEdict();
+    QCOMPARE(MeaningFinder(edict).meanings(word), alone);
+    // An empty table, as when the file is missing, ranks as none does.
+    const WordUsage noUsage;
+    QCOMPARE(MeaningFinder(edict, nullptr, &noUsage).meanings(word), alone);
+    const WordUsage usage(SmallCntlist);
+    QCOMPARE(MeaningFinder(edict, nullptr, &usage).meanings(word), withUsage);
+}
+
+void TestMeanings::usageShares()
+{
+    const WordUsage usage(SmallCntlist);
+    QCOMPARE(usage.size(), 5);
+    const auto share = [&](const char *word, EnglishPart part) {
+        return usage.shares(word).value_or(PartShares{}).of(part);
+    };
+    QCOMPARE(share("house", EnglishPart::Noun), 40.0 / 43.0); // summed over senses
+    QCOMPARE(share("cold", EnglishPart::Adjective), 1.0);     // a satellite, the capital lowered
+    QCOMPARE(share("give up", EnglishPart::Verb), 1.0);       // "_" for a space
+    QVERIFY(!usage.shares("seldom"));                         // too few tags to say
 }
 
 void TestMeanings::kanjiLevels_data()
