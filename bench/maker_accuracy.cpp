@@ -15,7 +15,8 @@
 // The accent is right when, on a usable reading, the code's mark starts under
 // the first kana of the stressed syllable that reading has in the reference
 // and ends within that syllable. A meaning is acceptable when its first part
-// (before "、") is one of the reference's meanings.
+// (before "、") is one of the reference's meanings; the benchmark also counts
+// the cards where either drafted meaning is.
 #include "common/Bench.h"
 
 #include "drill/NumericValue.h"
@@ -25,6 +26,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -159,7 +161,7 @@ int main(int argc, char *argv[])
     }
     const double residentAfterLoad = statusMiB("VmRSS:");
 
-    int usable = 0, accentRight = 0, meaningOk = 0;
+    int usable = 0, accentRight = 0, meaningOk = 0, anyMeaningOk = 0;
     QStringList readingMisses, accentMisses, meaningMisses;
     for (const ReferenceWord &word : reference) {
         const maker::Draft draft = drafter->draft(word.word);
@@ -176,8 +178,10 @@ int main(int argc, char *argv[])
         } else {
             readingMisses.append(u"%1 %2 (want %3)"_s.arg(word.word, draft.reading, word.readings.join(u'|')));
         }
-        const QString firstMeaning = draft.meaning.section(u"、"_s, 0, 0);
-        if (word.meanings.contains(firstMeaning))
+        const QStringList drafted = draft.meaning.split(u"、"_s);
+        if (std::any_of(drafted.begin(), drafted.end(), [&](const QString &m) { return word.meanings.contains(m); }))
+            ++anyMeaningOk;
+        if (word.meanings.contains(drafted.constFirst()))
             ++meaningOk;
         else
             meaningMisses.append(u"%1 %2 (want %3)"_s.arg(word.word, draft.meaning, word.meanings.join(u'|')));
@@ -207,6 +211,8 @@ int main(int argc, char *argv[])
     printFigure("maker: accent right, of usable readings", percent(accentRight, usable), ">= 97 %",
                 accentRight * 100 >= 97 * usable);
     printFigure("maker: meanings acceptable", percent(meaningOk, n), ">= 92 %", meaningOk * 100 >= 92 * n);
+    // What the learner sees on the card: both meanings, when two are drafted.
+    printFigure("maker: an acceptable meaning among those drafted", percent(anyMeaningOk, n));
     printFigure("maker: loading the dictionaries", withUnit(loadSeconds, "s"), "<= 1.5 s", loadSeconds <= 1.5);
     // Both threads' time together: on a shared machine the wall clock also counts others' builds.
     printFigure("maker: loading, processor time", withUnit(loadProcessorSeconds, "s"));

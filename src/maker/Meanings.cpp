@@ -129,7 +129,7 @@ QList<BaseForm> ruleCandidates(const QString &w)
     return out;
 }
 
-enum class Lookup { WholeGloss, Mention, NounOfVerb };
+enum class Lookup { WholeGloss, Mention, NounOfVerb, HeadNoun };
 
 struct Scored
 {
@@ -319,6 +319,9 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
              WordForm form, int bonus, bool phrase, QHash<QString, Scored> &best)
 {
     for (const EdictEntry &entry : entries) {
+        // A katakana "grand piano" is the loan of both words, not a Japanese word for the kind.
+        if (lookup == Lookup::HeadNoun && isKatakanaOnly(entry.headword))
+            continue;
         const int compounds = compoundScore(context.edict, entry) + familiarityScore(context.grades, entry);
         for (qsizetype si = 0; si < entry.senses.size(); ++si) {
             const EdictSense &sense = entry.senses.at(si);
@@ -337,6 +340,13 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                     if (padded.find(' ' + key + ' ') == std::string::npos)
                         continue;
                     score -= 40;
+                } else if (lookup == Lookup::HeadNoun) {
+                    // One kind of the thing, named by two words ending in it: 駅 "railway station".
+                    const std::size_t space = glossKeyText.find(' ');
+                    if (space == std::string::npos || glossKeyText.compare(space + 1, std::string::npos, key) != 0
+                        || glossKeyText.compare(0, space, "to") == 0 || !hasPart(sense.partsOfSpeech, u"n"))
+                        continue;
+                    score -= 10;
                 } else if (glossKeyText != key) {
                     continue;
                 }
@@ -447,6 +457,8 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         collect(context, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
                 phrase, best);
     }
+    if (!phrase)
+        collect(context, m_edict.entriesMentioning(key), key, Lookup::HeadNoun, WordForm::AsTyped, 0, phrase, best);
     if (best.isEmpty() && !phrase)
         collect(context, m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
 

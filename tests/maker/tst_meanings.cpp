@@ -56,6 +56,8 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 徐々に [じょじょに] /(adv) gradually/slowly/(P)/
 ゆっくり /(adv,adv-to,vs) slowly/leisurely/(P)/
 歩く [あるく] /(v5k,vi) to walk/(P)/
+駅 [えき] /(n) railway station/(P)/
+署 [しょ] /(suf) station (police, fire)/
 母 [はは] /(n) (hum) mother/(P)/
 母親 [ははおや] /(n) female parent/mother/(P)/
 歩む [あゆむ] /(v5m,vi) (1) to go on foot/to walk/(v5m,vi) (2) to tread/(v5m,vi) (3) to follow/(v5m,vi) (4) to advance/(P)/
@@ -138,6 +140,7 @@ void TestMeanings::ranksMeanings_data()
     QTest::newRow("an i adjective before a na adjective") << u"cold"_s << QStringList{u"寒い"_s, u"寒冷"_s};
     QTest::newRow("mostly a prefix loses to the word") << u"huge"_s << QStringList{u"巨大"_s};
     QTest::newRow("a humble noun is the plain word") << u"mother"_s << QStringList{u"母"_s};
+    QTest::newRow("the everyday kind beats an affix") << u"station"_s << QStringList{u"駅"_s};
     QTest::newRow("the entry's first gloss") << u"walk"_s << QStringList{u"歩く"_s, u"歩む"_s};
     QTest::newRow("without kanji grades the verb gloss wins") << u"answer"_s << QStringList{u"応ずる"_s, u"答え"_s};
 }
