@@ -172,11 +172,11 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
             --i;
         }
     }
-    // -ism, -asm: the m ends the word with a vowel the spelling does not
-    // write, as ズム.
+    // -ism, -asm, rhythm: the m ends the word with a vowel the spelling does
+    // not write, as ズム.
     bool silentM = false;
-    if (clusters.size() < vowels && word.endsWith(u"sm") && phones.size() >= 3 && phones.back().symbol == "m"
-        && phones[phones.size() - 2].isVowel()) {
+    if (clusters.size() < vowels && (word.endsWith(u"sm") || word.endsWith(u"thm")) && phones.size() >= 3
+        && phones.back().symbol == "m" && phones[phones.size() - 2].isVowel()) {
         clusters.append({n, n});
         silentM = true;
     }
@@ -186,7 +186,7 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
             const QStringView pair = QStringView(word).sliced(clusters[i].begin, 2);
             if (pair == u"ia" || pair == u"io" || pair == u"eo" || pair == u"ua" || pair == u"uo" || pair == u"ea"
                 || pair == u"ue" || pair == u"ie" || pair == u"oe" || pair == u"ui" || pair == u"oa" || pair == u"iu"
-                || pair == u"eu") {
+                || pair == u"eu" || pair == u"oi") {
                 clusters.insert(i + 1, {clusters[i].begin + 1, clusters[i].end});
                 clusters[i].end = clusters[i].begin + 1;
                 ++i;

@@ -132,6 +132,9 @@ void TestKatakana::rules_data()
     QTest::newRow("spelling: basement, e silent before -ment")
         << u"basement"_s << u"b ey2 s m ax0 n t"_s << u"ベースメント"_s << 0;
     QTest::newRow("spelling: realism, -ism") << u"realism"_s << u"r iy2 ax0 l ih0 z ax0 m"_s << u"リアリズム"_s << 0;
+    QTest::newRow("spelling: rhythm, -thm") << u"rhythm"_s << u"r ih2 dh ax0 m"_s << u"リズム"_s << 0;
+    QTest::newRow("spelling: heroism, oi read as two vowels")
+        << u"heroism"_s << u"hh eh2 r ow0 ih0 z ax0 m"_s << u"ヘロイズム"_s << 0;
     QTest::newRow("spelling: reflect, re- as リ") << u"reflect"_s << u"r ih0 f l eh2 k t"_s << u"リフレクト"_s << 2;
     QTest::newRow("spelling: cornering, -er before -ing")
         << u"cornering"_s << u"k ao2 r n er0 ih0 ng"_s << u"コーナリング"_s << 0;
