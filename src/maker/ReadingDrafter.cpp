@@ -218,7 +218,10 @@ ReadingDraft ReadingDrafter::draftReading(const QString &wordOrPhrase, const QSt
     KanaReading chosen = rules;
     if (!rules.kana.isEmpty()) {
         chosen = chooseSpelling(rules, dictionaryKatakana, &fromDictionary);
-        if (fromDictionary && chosen.kana != rules.kana)
+        // Taken or refused, a dictionary spelling unlike the rules' is for the learner to judge:
+        // coffee is コーヒー in every word book, however far it is from what the rules write.
+        if ((fromDictionary && chosen.kana != rules.kana)
+            || (!fromDictionary && !dictionaryKatakana.isEmpty() && !dictionaryKatakana.contains(rules.kana)))
             addFlag(&draft.flags, Flag::SpellingDiffers);
     }
     draft.reading = chosen.kana;

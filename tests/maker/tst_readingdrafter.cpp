@@ -133,8 +133,9 @@ void TestReadingDrafter::drafts_data()
                                                  << u"23"_s << QList<Flag>{Flag::SpellingDiffers};
     QTest::newRow("dictionary spelling the same")
         << u"computer"_s << QStringList{u"コンピューター"_s} << u"コンピューター"_s << u"23"_s << QList<Flag>();
-    QTest::newRow("another word refused") << u"necessary"_s << QStringList{u"マスト"_s} << u"ネセサリー"_s << u"0"_s
-                                          << QList<Flag>{Flag::StressApproximate};
+    QTest::newRow("another word refused, the learner told")
+        << u"necessary"_s << QStringList{u"マスト"_s} << u"ネセサリー"_s << u"0"_s
+        << QList<Flag>{Flag::StressApproximate, Flag::SpellingDiffers};
     QTest::newRow("phrase, word by word")
         << u"give up"_s << QStringList() << u"ギブアップ"_s << u"0"_s << QList<Flag>{Flag::StressApproximate};
     QTest::newRow("phrase, mark on the content word")
