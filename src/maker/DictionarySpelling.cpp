@@ -93,10 +93,27 @@ double kanaDistance(QStringView a, QStringView b)
     return static_cast<double>(editDistance(fa, fb)) / static_cast<double>(longest);
 }
 
+namespace {
+
+// Older loans wrote the sounds Japanese lacked with its own kana (コーヒー,
+// ラジオ, ミルクティー's チ in チーム's day); the rules write the newer ones.
+QString olderKana(QStringView kana)
+{
+    static const std::pair<QStringView, QStringView> pairs[] = {
+        {u"フィ", u"ヒ"}, {u"フェ", u"ヘ"}, {u"ティ", u"チ"}, {u"ディ", u"ジ"}, {u"ヴ", u"ブ"},
+    };
+    QString out = kana.toString();
+    for (const auto &[newer, older] : pairs)
+        out.replace(newer.toString(), older.toString());
+    return out;
+}
+
+} // namespace
+
 bool sameWord(QStringView rules, QStringView dictionary)
 {
-    const QString fa = foldKana(rules);
-    const QString fb = foldKana(dictionary);
+    const QString fa = foldKana(olderKana(rules));
+    const QString fb = foldKana(olderKana(dictionary));
     if (fa.isEmpty() || fb.isEmpty())
         return false;
     // A short word must match closely; one kana in three may differ in a

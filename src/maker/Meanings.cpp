@@ -496,7 +496,9 @@ QStringList MeaningFinder::loanwordSpellings(QStringView word) const
     QList<std::pair<int, QString>> found;
     const QList<EdictEntry> entries = m_edict.entriesGlossedAs(key);
     for (const EdictEntry &entry : entries) {
-        if (!entry.reading.isEmpty() || !isKatakanaOnly(entry.headword))
+        // A loan written with kanji keeps its katakana as the reading: 珈琲 [コーヒー].
+        const QString &spelling = entry.reading.isEmpty() ? entry.headword : entry.reading;
+        if (!isKatakanaOnly(spelling))
             continue;
         for (qsizetype si = 0; si < entry.senses.size(); ++si) {
             const EdictSense &sense = entry.senses.at(si);
@@ -509,7 +511,7 @@ QStringList MeaningFinder::loanwordSpellings(QStringView word) const
                 || hasVerbPart(sense.partsOfSpeech))
                 continue;
             const int rank = (entry.common ? 0 : 100) + static_cast<int>(si) * 10;
-            found.append({rank, entry.headword});
+            found.append({rank, spelling});
             break;
         }
     }

@@ -57,6 +57,7 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 ゆっくり /(adv,adv-to,vs) slowly/leisurely/(P)/
 歩く [あるく] /(v5k,vi) to walk/(P)/
 駅 [えき] /(n) railway station/(P)/
+珈琲 [コーヒー] /(n) (uk) coffee/(P)/
 署 [しょ] /(suf) station (police, fire)/
 母 [はは] /(n) (hum) mother/(P)/
 母親 [ははおや] /(n) female parent/mother/(P)/
@@ -309,6 +310,7 @@ void TestMeanings::loanwordSpellings_data()
     QTest::newRow("made in Japan") << u"plus alpha"_s << QStringList{};
     QTest::newRow("native word in katakana, not a loan") << u"mean"_s << QStringList{};
     QTest::newRow("kanji entries are no spellings") << u"run"_s << QStringList{u"ラン"_s};
+    QTest::newRow("a loan written in kanji, its katakana reading") << u"coffee"_s << QStringList{u"コーヒー"_s};
     QTest::newRow("unknown") << u"xyzzy"_s << QStringList{};
 }
 
