@@ -8,9 +8,11 @@
 #include "ReadingDelegate.h"
 #include "deck/TextDecoding.h"
 #include "maker/Drafter.h"
+#include "maker/Heap.h"
 #include "ui/Fonts.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -27,10 +29,6 @@
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace lexiwren::maker {
 
@@ -69,6 +67,7 @@ MakerWindow::MakerWindow(std::function<QString()> folder, EngineLoader loader, Q
     setWindowTitle(QStringLiteral("問題ファイルを作る"));
     setAccessibleName(windowTitle());
     setFont(makeFont(FontFace::Gothic, 11.0));
+    keepHeapsShrinking();
     setupControls();
     setupConnections();
     setupFocusOrder();
@@ -82,11 +81,10 @@ MakerWindow::~MakerWindow()
     // dictionaries: drop them before giving the memory back.
     QCoreApplication::removePostedEvents(this);
     m_engine = {};
-#ifdef __GLIBC__
-    // The dictionaries are many small blocks; without a trim the freed pages
-    // stay with the process.
-    malloc_trim(0);
-#endif
+    // The dictionaries are many small blocks, and the drafts and the word box
+    // go with the child widgets after this body: trimmed from the event loop
+    // once all of them are freed, or the pages stay with the process.
+    emit destroyedForGood();
 }
 
 void MakerWindow::setupControls()
@@ -199,14 +197,17 @@ void MakerWindow::setupConnections()
 {
     connect(m_open, &QPushButton::clicked, this, &MakerWindow::chooseWordFile);
     connect(m_draft, &QPushButton::clicked, this, &MakerWindow::draftClicked);
-    connect(m_save, &QPushButton::clicked, this, &MakerWindow::saveClicked);
+    connect(m_save, &QPushButton::clicked, this, [this] { save(false); });
     connect(this, &MakerWindow::workerProgress, m_progress, &QProgressBar::setValue, Qt::QueuedConnection);
     connect(this, &MakerWindow::loadingDone, this, &MakerWindow::loadFinished, Qt::QueuedConnection);
     connect(this, &MakerWindow::draftingDone, this, &MakerWindow::draftingFinished, Qt::QueuedConnection);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(this, &MakerWindow::destroyedForGood, QCoreApplication::instance(), &giveBackFreedMemory,
+            Qt::QueuedConnection);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MakerWindow::showSelected);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &MakerWindow::showSelected);
     connect(m_model, &QAbstractItemModel::modelReset, this, &MakerWindow::showSelected);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { m_unsaved = true; });
 
     auto *draftKey = new QAction(this);
     draftKey->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
@@ -327,6 +328,7 @@ void MakerWindow::draftingFinished(QList<Draft> drafts)
     delete std::exchange(m_draftThread, nullptr);
     m_progress->setValue(m_progress->maximum());
     m_model->setDrafts(std::move(drafts));
+    m_unsaved = m_model->rowCount() > 0;
     m_draft->setEnabled(true);
     m_save->setEnabled(m_model->rowCount() > 0);
     const int flagged = m_model->flaggedCount();
@@ -369,8 +371,9 @@ bool MakerWindow::openWordFile(const QString &path)
     return true;
 }
 
-void MakerWindow::saveClicked()
+void MakerWindow::save(bool thenClose)
 {
+    m_closeAfterSave = thenClose;
     if (m_model->rowCount() == 0)
         return;
     const QString problem = fileNameProblem(m_name->text());
@@ -417,13 +420,61 @@ void MakerWindow::write(const QString &folder, const QList<SavedFile> &files)
     const QString failure = writeFiles(folder, files);
     if (!failure.isEmpty()) {
         setStatus(failure);
+        m_closeAfterSave = false;
         return;
     }
+    m_unsaved = false;
     QStringList names;
     for (const SavedFile &file : files)
         names << file.name;
     setStatus(QStringLiteral("保存しました：%1").arg(names.join(QStringLiteral("、"))));
     emit saved(names);
+    if (std::exchange(m_closeAfterSave, false))
+        close();
+}
+
+void MakerWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_unsaved) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    askBeforeClosing();
+}
+
+// Window-modal and answered through a signal, like the overwrite question.
+void MakerWindow::askBeforeClosing()
+{
+    if (const auto *asked = findChild<QMessageBox *>(QStringLiteral("CloseQuestion")); asked && asked->isVisible())
+        return;
+    auto *question = new QMessageBox(
+        QMessageBox::Question, windowTitle(),
+        QStringLiteral("保存していない下書き（%1 語）があります。\n保存してから閉じますか？").arg(m_model->rowCount()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question->setObjectName(QStringLiteral("CloseQuestion"));
+    question->setTextFormat(Qt::PlainText);
+    question->button(QMessageBox::Save)->setText(QStringLiteral("保存して閉じる(&S)"));
+    question->button(QMessageBox::Discard)->setText(QStringLiteral("破棄して閉じる(&D)"));
+    question->button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    question->setDefaultButton(QMessageBox::Save);
+    question->setEscapeButton(QMessageBox::Cancel);
+    question->setWindowModality(Qt::WindowModal);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, question] {
+        switch (question->standardButton(question->clickedButton())) {
+        case QMessageBox::Save:
+            save(true);
+            break;
+        case QMessageBox::Discard:
+            m_unsaved = false;
+            close();
+            break;
+        default:
+            break;
+        }
+    });
+    question->open();
 }
 
 void MakerWindow::showSelected()

@@ -7,7 +7,8 @@
 // saves the cards as question files into the main window's folder. A
 // top-level window of its own that never blocks the main window: a drill
 // keeps running and keeps its timing behind it. The dictionaries are read on
-// a worker thread when the window first shows and given back when it closes.
+// a worker thread when the window first shows and given back when it closes;
+// closing with drafts not yet saved asks first.
 #pragma once
 
 #include "DraftingEngine.h"
@@ -58,6 +59,8 @@ public:
     QLineEdit *nameBox() const { return m_name; }
     QPushButton *saveButton() const { return m_save; }
     bool dictionariesLoaded() const { return static_cast<bool>(m_engine); }
+    // Drafts in the table that were changed since they were last saved.
+    bool hasUnsavedDrafts() const { return m_unsaved; }
 
 signals:
     // Bare names of the files just written into the folder, in order.
@@ -68,9 +71,14 @@ signals:
     void workerProgress(int value);
     void loadingDone(const lexiwren::maker::DraftFunction &engine, const QString &error);
     void draftingDone(const QList<lexiwren::maker::Draft> &drafts);
+    // From the destructor, queued to the application: the memory is given
+    // back once the child widgets are gone too.
+    void destroyedForGood();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // With unsaved drafts, asks first whether to save them.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void setupControls();
@@ -83,7 +91,8 @@ private:
     void startDrafting(const QStringList &words);
     void draftingFinished(QList<Draft> drafts);
     void chooseWordFile();
-    void saveClicked();
+    void save(bool thenClose);
+    void askBeforeClosing();
     void write(const QString &folder, const QList<SavedFile> &files);
     void showSelected();
     void setStatus(const QString &text);
@@ -96,6 +105,8 @@ private:
     QThread *m_draftThread = nullptr;
     std::shared_ptr<std::atomic_bool> m_cancel = std::make_shared<std::atomic_bool>(false);
     QStringList m_waitingWords; // drafted once the dictionaries are in
+    bool m_unsaved = false;
+    bool m_closeAfterSave = false; // the save was asked for by closing
 
     QPlainTextEdit *m_words = nullptr;
     QPushButton *m_open = nullptr;

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -127,6 +128,10 @@ void TestMakerProgram::theMenuOpensTheMakerAndItsFileIsDrilled()
     item->trigger();
     QCOMPARE(program.questionFileMaker(), maker);
     maker->close();
+    // The second drafts were not saved: asked, and thrown away.
+    auto *question = maker->findChild<QMessageBox *>(u"CloseQuestion"_s);
+    QVERIFY(question && question->isVisible());
+    QTest::mouseClick(question->button(QMessageBox::Discard), Qt::LeftButton);
     QTRY_VERIFY(!program.questionFileMaker());
     QVERIFY(form.isVisible());
 }

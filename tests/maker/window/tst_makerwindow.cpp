@@ -77,6 +77,13 @@ QString cell(const MakerWindow &window, int row, int column, int role = Qt::Disp
     return window.model()->index(row, column).data(role).toString();
 }
 
+// The question asked on closing with unsaved drafts, once it shows.
+QMessageBox *closeQuestion(QWidget *window)
+{
+    auto *question = window->findChild<QMessageBox *>(u"CloseQuestion"_s);
+    return question && question->isVisible() ? question : nullptr;
+}
+
 QStringList numberedWords(int count)
 {
     QStringList words{u"look up"_s};
@@ -116,6 +123,8 @@ private slots:
     void existingFilesAreReplacedOnlyWhenTheLearnerSaysSo_data();
     void existingFilesAreReplacedOnlyWhenTheLearnerSaysSo();
     void aMissingDictionaryIsShownInTheWindow();
+    void closingWithUnsavedDraftsAsksFirst_data();
+    void closingWithUnsavedDraftsAsksFirst();
     void closingGivesTheDictionariesBack_data();
     void closingGivesTheDictionariesBack();
     void keyboardReachesEveryControlByName();
@@ -356,6 +365,81 @@ void TestMakerWindow::aMissingDictionaryIsShownInTheWindow()
     QCOMPARE(maker.window->model()->rowCount(), 1);
 }
 
+enum class Before { Nothing, Drafted, Saved, EditedAfterSaving };
+
+void TestMakerWindow::closingWithUnsavedDraftsAsksFirst_data()
+{
+    QTest::addColumn<Before>("before");
+    QTest::addColumn<int>("answer");    // at the close question; NoButton: none is asked
+    QTest::addColumn<int>("overwrite"); // at the overwrite question the save asks; NoButton: none
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QString>("saved"); // the file's last card, empty: not written
+    QTest::newRow("nothing drafted closes at once")
+        << Before::Nothing << int(QMessageBox::NoButton) << int(QMessageBox::NoButton) << true << QString();
+    QTest::newRow("saved drafts close at once")
+        << Before::Saved << int(QMessageBox::NoButton) << int(QMessageBox::NoButton) << true << u"apple"_s;
+    QTest::newRow("cancel keeps the window")
+        << Before::Drafted << int(QMessageBox::Cancel) << int(QMessageBox::NoButton) << false << QString();
+    QTest::newRow("escape keeps the window")
+        << Before::Drafted << int(QMessageBox::Escape) << int(QMessageBox::NoButton) << false << QString();
+    QTest::newRow("discard closes unsaved")
+        << Before::Drafted << int(QMessageBox::Discard) << int(QMessageBox::NoButton) << true << QString();
+    QTest::newRow("save writes, then closes")
+        << Before::Drafted << int(QMessageBox::Save) << int(QMessageBox::NoButton) << true << u"apple"_s;
+    QTest::newRow("an edit after saving asks again")
+        << Before::EditedAfterSaving << int(QMessageBox::Save) << int(QMessageBox::Yes) << true << u"edited"_s;
+    QTest::newRow("a save that does not overwrite keeps the window")
+        << Before::EditedAfterSaving << int(QMessageBox::Save) << int(QMessageBox::No) << false << u"apple"_s;
+}
+
+void TestMakerWindow::closingWithUnsavedDraftsAsksFirst()
+{
+    QFETCH(Before, before);
+    QFETCH(int, answer);
+    QFETCH(int, overwrite);
+    QFETCH(bool, closes);
+    QFETCH(QString, saved);
+
+    Maker maker;
+    maker.show();
+    MakerWindow &window = *maker.window;
+    if (before != Before::Nothing)
+        maker.draft(u"apple"_s);
+    window.nameBox()->setText(u"list.txt"_s);
+    if (before == Before::Saved || before == Before::EditedAfterSaving)
+        QTest::mouseClick(window.saveButton(), Qt::LeftButton);
+    if (before == Before::EditedAfterSaving)
+        window.model()->setData(window.model()->index(0, DraftTableModel::EnglishColumn), u"edited"_s);
+
+    window.close();
+    QMessageBox *question = closeQuestion(&window);
+    QCOMPARE(question != nullptr, answer != QMessageBox::NoButton);
+    if (question) {
+        QCOMPARE(question->windowModality(), Qt::WindowModal);
+        QVERIFY(window.isVisible());
+        if (answer == QMessageBox::Escape)
+            QTest::keyClick(question, Qt::Key_Escape);
+        else
+            QTest::mouseClick(question->button(static_cast<QMessageBox::StandardButton>(answer)), Qt::LeftButton);
+    }
+    if (overwrite != QMessageBox::NoButton) {
+        QMessageBox *replace = nullptr;
+        QTRY_VERIFY((replace = window.findChild<QMessageBox *>(u"OverwriteQuestion"_s)) && replace->isVisible());
+        QTest::mouseClick(replace->button(static_cast<QMessageBox::StandardButton>(overwrite)), Qt::LeftButton);
+    }
+    QTRY_COMPARE(window.isVisible(), !closes);
+    QTRY_VERIFY(!closeQuestion(&window));
+    QCOMPARE(window.hasUnsavedDrafts(), !closes);
+    QCOMPARE(maker.files(), saved.isEmpty() ? QStringList() : QStringList{u"list.txt"_s});
+    if (!saved.isEmpty()) {
+        QFile file(QDir(maker.folder.path()).filePath(u"list.txt"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll().startsWith(saved.toUtf8() + ' '), qPrintable(saved));
+    }
+    if (before != Before::Nothing)
+        QCOMPARE(window.model()->rowCount(), 1);
+}
+
 void TestMakerWindow::closingGivesTheDictionariesBack_data()
 {
     QTest::addColumn<bool>("midDraft");
@@ -383,6 +467,10 @@ void TestMakerWindow::closingGivesTheDictionariesBack()
     else
         QTRY_VERIFY(window->progressBar()->value() > 0);
     window->close();
+    // Drafts in the table are thrown away at the question; none while drafting.
+    QCOMPARE(closeQuestion(window) != nullptr, !midDraft);
+    if (!midDraft)
+        QTest::mouseClick(closeQuestion(window)->button(QMessageBox::Discard), Qt::LeftButton);
     QTRY_VERIFY(window.isNull());
     QVERIFY(engine.held.expired());
 }
