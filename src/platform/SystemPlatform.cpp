@@ -15,7 +15,7 @@ std::chrono::nanoseconds SteadyClock::now()
 
 void QtProgramEnd::endProgram()
 {
-    if (m_ending)
+    if (m_ending || (m_holds && m_holds()))
         return;
     m_ending = true;
     // The window goes at once; the handlers still on the stack see the flag,

@@ -289,7 +289,8 @@ bool Form1::Pause(qint32 durationMs)
 void Form1::closeEvent(QCloseEvent *event)
 {
     Command2_Click();
-    event->accept();
+    // Held by a window that asks first (drafts not saved), this one stays too.
+    event->setAccepted(m_platform.end.isEnding());
 }
 
 // A right click anywhere but in the speed box's text opens the extras; its

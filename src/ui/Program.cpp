@@ -77,6 +77,8 @@ Program::Program()
     m_window.setSpeaker(&m_speaker);
     QObject::connect(m_window.extras().makeQuestionFileAction(), &QAction::triggered, &m_window,
                      [this] { openQuestionFileMaker(); });
+    // 終了 with drafts not saved: the maker asks, as when it is closed itself.
+    m_system.programEnd().setHold([this] { return m_maker && m_maker->isVisible() && !m_maker->close(); });
 }
 
 Program::~Program()

@@ -124,6 +124,22 @@ void TestMakerProgram::theMenuOpensTheMakerAndItsFileIsDrilled()
     QVERIFY(filledDuringDrill);
     QCOMPARE(maker->model()->rowCount(), 2);
 
+    // 終了, and the window's own close button, with drafts not saved: the
+    // maker asks and the program stays; kept, the drafts are still there.
+    const auto answer = [&](QMessageBox::StandardButton button) {
+        auto *asked = maker->findChild<QMessageBox *>(u"CloseQuestion"_s);
+        QVERIFY(asked && asked->isVisible());
+        QTest::mouseClick(asked->button(button), Qt::LeftButton);
+        QTRY_VERIFY(!maker->findChild<QMessageBox *>(u"CloseQuestion"_s));
+    };
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QVERIFY(form.isVisible()); // ending hides every window at once
+    answer(QMessageBox::Cancel);
+    QVERIFY(form.close() == false);
+    answer(QMessageBox::Cancel);
+    QVERIFY(form.isVisible() && maker->isVisible());
+    QCOMPARE(maker->model()->rowCount(), 2);
+
     // The item again raises the same window; closing it destroys it.
     item->trigger();
     QCOMPARE(program.questionFileMaker(), maker);
