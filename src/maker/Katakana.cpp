@@ -697,7 +697,8 @@ private:
         if (voiceless || voiced) {
             const bool wordEnd = i + 1 == n
                                  || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless && c != "p"
-                                     && (before.stress > 0 || after == u"cs")) // ceramics セラミックス
+                                     && (before.stress > 0 || after == u"cs"
+                                         || after == u"x")) // ceramics セラミックス, index インデックス
                                  || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced);
             if (wordEnd)
                 doubled = voiceless || before.stress > 0 || after == u"dg"

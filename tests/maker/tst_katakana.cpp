@@ -54,6 +54,8 @@ void TestKatakana::rules_data()
     QTest::newRow("geminate: get") << u"get"_s << u"g eh2 t"_s << u"ゲット"_s << 0;
     QTest::newRow("geminate: bed, voiced after a stressed vowel") << u"bed"_s << u"b eh2 d"_s << u"ベッド"_s << 0;
     QTest::newRow("geminate: box, k before a final s") << u"box"_s << u"b aa2 k s"_s << u"ボックス"_s << 0;
+    QTest::newRow("geminate: index, a final x after an unstressed vowel")
+        << u"index"_s << u"ih2 n d eh0 k s"_s << u"インデックス"_s << 0;
     QTest::newRow("geminate: happy, pp") << u"happy"_s << u"hh ae2 p iy0"_s << u"ハッピー"_s << 0;
     QTest::newRow("geminate: apple, silent -le") << u"apple"_s << u"ae2 p ax0 l"_s << u"アップル"_s << 0;
     QTest::newRow("geminate: checkbook, compound")
