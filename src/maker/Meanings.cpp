@@ -356,8 +356,10 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 const bool verb = asSuru || (toGloss && hasVerbPart(sense.partsOfSpeech));
                 // The whole gloss is the word; a remark such as "apple (fruit)" only narrows it, and
                 // an article makes it a name or a phrase ("the Dog" of the zodiac, "a family").
-                const bool article = gloss.startsWith(u"the "_s, Qt::CaseInsensitive)
-                                     || gloss.startsWith(u"a "_s, Qt::CaseInsensitive)
+                // "the world" is the word itself; "the Dog" a name.
+                const bool namedThe = gloss.startsWith(u"the "_s, Qt::CaseInsensitive) && gloss.size() > 4
+                                      && gloss.at(4).isUpper();
+                const bool article = namedThe || gloss.startsWith(u"a "_s, Qt::CaseInsensitive)
                                      || gloss.startsWith(u"an "_s, Qt::CaseInsensitive);
                 score += article || gloss.contains(u'(') ? 9 : 12;
                 score += compounds;

@@ -58,6 +58,10 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 歩く [あるく] /(v5k,vi) to walk/(P)/
 駅 [えき] /(n) railway station/(P)/
 珈琲 [コーヒー] /(n) (uk) coffee/(P)/
+世界 [せかい] /(n) (1) the world/(n) (2) society/(P)/
+世 [よ] /(n) world/society/(P)/
+戌 [いぬ] /(n) the Dog/(P)/
+犬 [いぬ] /(n) dog/(P)/
 署 [しょ] /(suf) station (police, fire)/
 母 [はは] /(n) (hum) mother/(P)/
 母親 [ははおや] /(n) female parent/mother/(P)/
@@ -142,6 +146,8 @@ void TestMeanings::ranksMeanings_data()
     QTest::newRow("mostly a prefix loses to the word") << u"huge"_s << QStringList{u"巨大"_s};
     QTest::newRow("a humble noun is the plain word") << u"mother"_s << QStringList{u"母"_s};
     QTest::newRow("the everyday kind beats an affix") << u"station"_s << QStringList{u"駅"_s};
+    QTest::newRow("\"the world\" is the word itself") << u"world"_s << QStringList{u"世界"_s, u"世"_s};
+    QTest::newRow("\"the Dog\" is a name") << u"dog"_s << QStringList{u"犬"_s};
     QTest::newRow("the entry's first gloss") << u"walk"_s << QStringList{u"歩く"_s, u"歩む"_s};
     QTest::newRow("without kanji grades the verb gloss wins") << u"answer"_s << QStringList{u"応ずる"_s, u"答え"_s};
 }
