@@ -459,10 +459,13 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         collect(context, m_edict.entriesGlossedAs(baseKey), baseKey, Lookup::WholeGloss, base->form, ownWord ? -25 : -8,
                 phrase, best);
     }
-    if (!phrase)
-        collect(context, m_edict.entriesMentioning(key), key, Lookup::HeadNoun, WordForm::AsTyped, 0, phrase, best);
-    if (best.isEmpty() && !phrase)
-        collect(context, m_edict.entriesMentioning(key), key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
+    if (!phrase) {
+        // One look-up for both: the kinds a two-word gloss names, then any mention when nothing else was found.
+        const QList<EdictEntry> mentioning = m_edict.entriesMentioning(key);
+        collect(context, mentioning, key, Lookup::HeadNoun, WordForm::AsTyped, 0, phrase, best);
+        if (best.isEmpty())
+            collect(context, mentioning, key, Lookup::Mention, WordForm::AsTyped, 0, phrase, best);
+    }
 
     QList<std::pair<QString, Scored>> ranked;
     for (auto it = best.cbegin(); it != best.cend(); ++it)

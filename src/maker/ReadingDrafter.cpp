@@ -220,8 +220,8 @@ ReadingDraft ReadingDrafter::draftReading(const QString &wordOrPhrase, const QSt
         chosen = chooseSpelling(rules, dictionaryKatakana, &fromDictionary);
         // Taken or refused, a dictionary spelling unlike the rules' is for the learner to judge:
         // coffee is コーヒー in every word book, however far it is from what the rules write.
-        if ((fromDictionary && chosen.kana != rules.kana)
-            || (!fromDictionary && !dictionaryKatakana.isEmpty() && !dictionaryKatakana.contains(rules.kana)))
+        // (A spelling equal to the rules' reading is always taken, so a refusal means a different one.)
+        if (fromDictionary ? chosen.kana != rules.kana : !dictionaryKatakana.isEmpty())
             addFlag(&draft.flags, Flag::SpellingDiffers);
     }
     draft.reading = chosen.kana;
