@@ -124,10 +124,13 @@ bool sameWord(QStringView rules, QStringView dictionary)
     return halves <= 2 * std::max<qsizetype>(1, longest / 3) && (halves <= 2 || fa.front() == fb.front());
 }
 
-int mapKanaIndex(QStringView from, QStringView to, int index)
+namespace {
+
+// Walks back the cheapest alignment of two readings. index: the kana of `to`
+// paired with from[index], or the next one of `to` when from[index] was
+// dropped; *before: how many kana of `to` come before from[index].
+int alignKana(QStringView from, QStringView to, int index, int *before)
 {
-    if (from == to || index < 0)
-        return index;
     const qsizetype n = from.size();
     const qsizetype m = to.size();
     // cost[i][j]: aligning from[..i] with to[..j].
@@ -142,26 +145,50 @@ int mapKanaIndex(QStringView from, QStringView to, int index)
                                    cost[i - 1][j] + gapCost(from[i - 1]), cost[i][j - 1] + gapCost(to[j - 1])});
         }
     }
-    // Walk back; the kana of `to` paired with from[index], or the next one
-    // of `to` when from[index] was dropped.
     qsizetype i = n;
     qsizetype j = m;
     int mapped = -1;
+    *before = -1;
     while (i > 0 || j > 0) {
         if (i > 0 && j > 0 && cost[i][j] == cost[i - 1][j - 1] + substitution(from[i - 1], to[j - 1])) {
-            if (i - 1 == index)
+            if (i - 1 == index) {
+                *before = static_cast<int>(j - 1);
                 return static_cast<int>(j - 1);
+            }
             --i;
             --j;
         } else if (i > 0 && cost[i][j] == cost[i - 1][j] + gapCost(from[i - 1])) {
-            if (i - 1 == index)
+            if (i - 1 == index) {
                 mapped = static_cast<int>(std::min(j, m - 1));
+                *before = static_cast<int>(j);
+            }
             --i;
         } else {
             --j;
         }
     }
     return mapped;
+}
+
+} // namespace
+
+int mapKanaIndex(QStringView from, QStringView to, int index)
+{
+    if (from == to || index < 0)
+        return index;
+    int before = 0;
+    return alignKana(from, to, index, &before);
+}
+
+int kanaBefore(QStringView from, QStringView to, int index)
+{
+    if (from == to || index < 0)
+        return index;
+    if (index >= from.size())
+        return static_cast<int>(to.size());
+    int before = 0;
+    alignKana(from, to, index, &before);
+    return before;
 }
 
 KanaReading chooseSpelling(const KanaReading &rules, const QStringList &candidates, bool *fromDictionary)

@@ -28,4 +28,8 @@ KanaReading chooseSpelling(const KanaReading &rules, const QStringList &candidat
 // Where kana `index` of `from` falls in `to`, by the two readings' alignment.
 int mapKanaIndex(QStringView from, QStringView to, int index);
 
+// How many kana of `to` the alignment puts before kana `index` of `from`
+// (all of them when index is past the end): where `from` cut there cuts `to`.
+int kanaBefore(QStringView from, QStringView to, int index);
+
 } // namespace lexiwren::maker

@@ -7,6 +7,7 @@
 #include "Espeak.h"
 #include "Kanjidic.h"
 #include "Meanings.h"
+#include "PartSpellings.h"
 #include "ReadingDrafter.h"
 #include "WordUsage.h"
 
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <optional>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -89,6 +91,7 @@ struct Drafter::Data
     WordUsage usage;    // likewise
     MeaningFinder meanings;
     std::unique_ptr<ReadingDrafter> readings;
+    std::optional<PartSpellings> parts; // once readings are loaded
 };
 
 Drafter::Drafter() = default;
@@ -152,6 +155,9 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
         return nullptr;
     }
     drafter->m_data->readings = std::move(readings);
+    const MeaningFinder &meanings = drafter->m_data->meanings;
+    drafter->m_data->parts.emplace(*drafter->m_data->readings,
+                                   [&meanings](const QString &word) { return meanings.loanwordSpellings(word, true); });
     report(100);
     return drafter;
 }
@@ -163,8 +169,17 @@ Draft Drafter::draft(const QString &wordOrPhrase) const
     draft.meaning = m_data->meanings.meanings(draft.english).join(u"、"_s);
     if (draft.meaning.isEmpty())
         draft.flags.append(Flag::NoMeaning);
-    const ReadingDraft reading = m_data->readings->draftReading(draft.english,
-                                                                m_data->meanings.loanwordSpellings(draft.english));
+    const QStringList ownSpellings = m_data->meanings.loanwordSpellings(draft.english);
+    ReadingDraft reading = m_data->readings->draftReading(draft.english, ownSpellings);
+    if (!reading.fromDictionary) {
+        // A word the dictionary lacks (computers, weekend) may still be spelt as its parts are.
+        ReadingDraft fromParts = m_data->readings->draftReading(draft.english, m_data->parts->spellings(draft.english));
+        if (fromParts.fromDictionary) {
+            if (!ownSpellings.isEmpty() && !fromParts.flags.contains(Flag::SpellingDiffers))
+                fromParts.flags.append(Flag::SpellingDiffers);
+            reading = fromParts;
+        }
+    }
     draft.reading = reading.reading;
     draft.accent = reading.accent;
     draft.flags = reading.flags + draft.flags;

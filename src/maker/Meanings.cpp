@@ -493,7 +493,7 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     return out;
 }
 
-QStringList MeaningFinder::loanwordSpellings(QStringView word) const
+QStringList MeaningFinder::loanwordSpellings(QStringView word, bool commonOnly) const
 {
     const std::string key = glossKey(word.trimmed().toString().simplified().toLower());
     if (key.empty())
@@ -525,7 +525,7 @@ QStringList MeaningFinder::loanwordSpellings(QStringView word) const
     const bool anyCommon = !found.isEmpty() && found.constFirst().first < 100;
     QStringList spellings;
     for (const auto &[rank, spelling] : found)
-        if (!spellings.contains(spelling) && (!anyCommon || rank < 100))
+        if (!spellings.contains(spelling) && ((!anyCommon && !commonOnly) || rank < 100))
             spellings.append(spelling);
     return spellings;
 }

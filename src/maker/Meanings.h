@@ -51,8 +51,8 @@ public:
 
     // Katakana spellings of word as an English loanword, the likeliest first:
     // katakana-only entries glossed by it, except senses from another language
-    // or made in Japan.
-    QStringList loanwordSpellings(QStringView word) const;
+    // or made in Japan. commonOnly keeps only the entries marked common.
+    QStringList loanwordSpellings(QStringView word, bool commonOnly = false) const;
 
 private:
     const Edict &m_edict;

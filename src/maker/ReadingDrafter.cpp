@@ -225,6 +225,7 @@ ReadingDraft ReadingDrafter::draftReading(const QString &wordOrPhrase, const QSt
             addFlag(&draft.flags, Flag::SpellingDiffers);
     }
     draft.reading = chosen.kana;
+    draft.fromDictionary = fromDictionary;
     if (chosen.kana.isEmpty()) {
         draft.accent = u"0"_s;
         return draft;

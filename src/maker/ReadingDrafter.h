@@ -33,6 +33,7 @@ struct ReadingDraft
     QList<Flag> flags;    // any of NotInDictionaries, ReadFromRules, SeveralPronunciations,
                           // StressApproximate, StressOutOfReach, SpellingDiffers
     int stressStart = -1; // the kana the accent code marks from, -1 when not known
+    bool fromDictionary = false; // the reading is one of the dictionary spellings offered
 };
 
 class ReadingDrafter

@@ -4,6 +4,7 @@
 // The CMU dictionary reader on a small file of its format, and whole
 // readings drafted from it (espeak-ng off, so that nothing installed counts).
 #include "maker/CmuDictionary.h"
+#include "maker/PartSpellings.h"
 #include "maker/ReadingDrafter.h"
 
 #include <QFile>
@@ -56,6 +57,8 @@ private slots:
     void refusesAMissingFile();
     void drafts_data();
     void drafts();
+    void spellsAsItsParts_data();
+    void spellsAsItsParts();
 };
 
 void TestReadingDrafter::readsTheFile()
@@ -173,6 +176,43 @@ void TestReadingDrafter::drafts()
     QCOMPARE(draft.reading, reading);
     QCOMPARE(draft.accent, accent);
     QCOMPARE(draft.flags, flags);
+}
+
+void TestReadingDrafter::spellsAsItsParts_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("spellings");
+
+    // Made-up spellings for the small dictionary's words, each close enough
+    // to the rules' reading to render the same word but computer's.
+    QTest::newRow("plural keeps its stem's spelling") << u"radios"_s << QStringList{u"ラジオズ"_s};
+    QTest::newRow("the stem's spelling drops its last kana") << u"holds"_s << QStringList{u"ホルズ"_s};
+    QTest::newRow("compound of two spelt words") << u"strawberry"_s << QStringList{u"ストローベリ"_s};
+    QTest::newRow("compound said otherwise") << u"holdhouse"_s << QStringList();
+    QTest::newRow("an ending is no word of a compound") << u"catism"_s << QStringList();
+    QTest::newRow("part spelt as another word") << u"computers"_s << QStringList();
+    QTest::newRow("not a plain word") << u"radio's"_s << QStringList();
+}
+
+void TestReadingDrafter::spellsAsItsParts()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, spellings);
+    CmuDictionary dictionary;
+    dictionary.setText(dictionaryText
+                       + "(\"radios\" nil (((r ey) 1) ((d iy) 0) ((ow z) 0)))\n"
+                         "(\"holds\" nil (((hh ow l d z) 1)))\n"
+                         "(\"computers\" nil (((k ax m) 0) ((p y uw) 1) ((t er z) 0)))\n"
+                         "(\"ism\" nil (((ih) 1) ((z ax m) 0)))\n"
+                         "(\"catism\" nil (((k ae) 1) ((t ih) 0) ((z ax m) 0)))\n");
+    const ReadingDrafter drafter(std::move(dictionary), ReadingDrafter::Options{false});
+    const QHash<QString, QStringList> dictionarySpellings = {
+        {u"radio"_s, {u"ラジオ"_s}}, {u"hold"_s, {u"ホル"_s}},       {u"straw"_s, {u"ストロー"_s}},
+        {u"berry"_s, {u"ベリ"_s}},   {u"computer"_s, {u"マスト"_s}}, {u"cat"_s, {u"キャット"_s}},
+        {u"ism"_s, {u"イズム"_s}},
+    };
+    const PartSpellings parts(drafter, [&](const QString &part) { return dictionarySpellings.value(part); });
+    QCOMPARE(parts.spellings(word), spellings);
 }
 
 QTEST_GUILESS_MAIN(TestReadingDrafter)
