@@ -210,7 +210,10 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
     }
     for (const QString &tag : entry.headTags)
         score -= badHeadTags().contains(tag) ? 30 : 4;
-    if (!sense.source.isEmpty())
+    // A loan from another language than English is the Japanese word itself (パン, アルバイト).
+    const bool otherLanguage = !sense.source.isEmpty() && !sense.source.startsWith(u"wasei"_s)
+                               && !sense.source.startsWith(u"eng"_s);
+    if (!sense.source.isEmpty() && !otherLanguage)
         score -= 3;
     if (!phrase && hasPart(sense.partsOfSpeech, u"exp"))
         score -= 6;
@@ -226,8 +229,8 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
     // A word book gives an English adjective as an い adjective (寒い, not 寒冷).
     if (hasPart(sense.partsOfSpeech, u"adj-i"))
         score += 4;
-    if (entry.reading.isEmpty() && isKatakanaOnly(entry.headword))
-        score -= 8; // a loanword when a Japanese word exists is the less expected meaning
+    if (entry.reading.isEmpty() && isKatakanaOnly(entry.headword) && !otherLanguage)
+        score -= 8; // an English loanword when a Japanese word exists is the less expected meaning
     const bool hasKanji = std::any_of(entry.headword.begin(), entry.headword.end(),
                                       [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
     if (hasKanji)
