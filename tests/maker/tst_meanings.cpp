@@ -36,6 +36,8 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 大きい [おおきい] /(adj-i) (1) big/large/(P)/
 大 [だい] /(pref) big/large/
 アルバイト /(n) part-time job (ger: Arbeit)/(P)/
+パン /(n) (1) bread (por:)/(n) (2) pan (eng: pan)/frying pan/(P)/
+食パン [しょくパン] /(n) (loaf of) bread/(P)/
 バイト /(n) (abbr) part-time job (ger: Arbeit)/(P)/
 プラスアルファ /(n) plus alpha (wasei: plus alpha)/
 コンピューター /(n) computer/(P)/
@@ -140,6 +142,8 @@ void TestMeanings::ranksMeanings_data()
         << u"computer"_s << QStringList{u"コンピュータ"_s};
     QTest::newRow("phrase") << u"give up"_s << QStringList{u"諦める"_s};
     QTest::newRow("foreign source still gives a meaning") << u"part-time job"_s << QStringList{u"アルバイト"_s};
+    QTest::newRow("a loan from another language is the Japanese word")
+        << u"bread"_s << QStringList{u"パン"_s, u"食パン"_s};
     QTest::newRow("unknown") << u"xyzzy"_s << QStringList{};
     QTest::newRow("punctuation only") << u"..."_s << QStringList{};
     QTest::newRow("an i adjective before a na adjective") << u"cold"_s << QStringList{u"寒い"_s, u"寒冷"_s};
