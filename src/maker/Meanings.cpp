@@ -129,7 +129,13 @@ QList<BaseForm> ruleCandidates(const QString &w)
     return out;
 }
 
-enum class Lookup { WholeGloss, Mention, NounOfVerb, HeadNoun };
+enum class Lookup {
+    WholeGloss,
+    Mention,
+    NounOfVerb,
+    HeadNoun,
+    StateVerb, // "to be surprised", "to get tired": a verb whose past is the adjective (驚いた, 疲れた)
+};
 
 struct Scored
 {
@@ -311,6 +317,36 @@ int usageScore(const std::optional<PartShares> &shares, const EdictSense &sense,
     return static_cast<int>(std::lround(UsageWeight * (best - 1.0)));
 }
 
+// The plain past of a verb, as a word book gives an adjective that names a
+// state (疲れる → 疲れた, 驚く → 驚いた, 退屈 する → 退屈した); empty for a
+// verb whose past is irregular or not regular enough to write.
+QString pastForm(const EdictEntry &entry, const EdictSense &sense)
+{
+    const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
+    const QString verb = kana ? entry.reading : entry.headword;
+    const QStringList &parts = sense.partsOfSpeech;
+    if (parts.contains(u"vs"_s) && !verb.endsWith(u"する"_s))
+        return verb + u"した"_s;
+    for (const QString &part : parts) {
+        if ((part == u"v1" || part == u"v1-s") && verb.endsWith(u'る'))
+            return verb.chopped(1) + u"た"_s;
+        if ((part == u"vs-i" || part == u"vs-s") && verb.endsWith(u"する"_s))
+            return verb.chopped(2) + u"した"_s;
+        if (part == u"v5k-s")
+            return verb.chopped(1) + u"った"_s;
+        if (!part.startsWith(u"v5") || part == u"v5u-s" || part == u"v5uru")
+            continue;
+        static const std::pair<QChar, QStringView> endings[] = {
+            {u'う', u"った"}, {u'つ', u"った"}, {u'る', u"った"}, {u'く', u"いた"}, {u'ぐ', u"いだ"},
+            {u'す', u"した"}, {u'ぬ', u"んだ"}, {u'ぶ', u"んだ"}, {u'む', u"んだ"},
+        };
+        for (const auto &[ending, past] : endings)
+            if (verb.endsWith(ending))
+                return verb.chopped(1) + past.toString();
+    }
+    return {};
+}
+
 struct Context
 {
     const Edict &edict;
@@ -330,6 +366,9 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
             const EdictSense &sense = entry.senses.at(si);
             const bool suru = sense.partsOfSpeech.contains(u"vs"_s);
             if (lookup == Lookup::NounOfVerb && !suru)
+                continue;
+            const QString stateMeaning = lookup == Lookup::StateVerb ? pastForm(entry, sense) : QString();
+            if (lookup == Lookup::StateVerb && stateMeaning.isEmpty())
                 continue;
             for (qsizetype gi = 0; gi < sense.glosses.size(); ++gi) {
                 // Only a noun's first gloss names its verb: 予約 is "reservation" before "booking".
@@ -374,10 +413,14 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 if (si == 0 && gi == 0 && lookup != Lookup::Mention)
                     score += 3;
                 score += senseScore(entry, sense, verb, form, phrase);
-                score += usageScore(context.shares, sense, verb);
+                // The English word of a state verb is an adjective, whatever the verb's part of speech.
+                if (lookup != Lookup::StateVerb)
+                    score += usageScore(context.shares, sense, verb);
                 const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
                 QString meaning = kana ? entry.reading : entry.headword;
-                if (asSuru) {
+                if (lookup == Lookup::StateVerb) {
+                    meaning = stateMeaning;
+                } else if (asSuru) {
                     meaning += u"する"_s;
                     // "fight" for 喧嘩 is a noun that happens to take する; "meaning" for 意味 names the verb.
                     score -= lookup == Lookup::NounOfVerb ? 3 : 8;
@@ -452,8 +495,20 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
 
     const std::optional<BaseForm> base = baseForm(
         word, [this](const QString &candidate) { return m_edict.hasGloss(glossKey(candidate)); });
+    // A participle used as an adjective names a state ("tired", "surprised", "lost"): the past of the
+    // verb of getting into it (疲れた, 驚いた), not the verb that puts another there (驚かす).
+    // WordNet tells "tired" (mostly an adjective) from "found" (a verb's past, 見つけた not 見つかった).
+    const bool adjective = context.shares && context.shares->of(EnglishPart::Adjective) >= 0.5;
+    if (base && base->form == WordForm::VerbForm && adjective) {
+        for (const char *verb : {"be ", "get ", "become ", "feel "}) {
+            const std::string state = verb + key;
+            collect(context, m_edict.entriesGlossedAs(state), state, Lookup::StateVerb, WordForm::AsTyped, 3, phrase,
+                    best);
+        }
+    }
     if (base) {
-        // An inflected form that is an everyday word of its own ("glasses", "left") keeps that meaning first.
+        // An inflected form that is an everyday word of its own ("glasses", "left", "surprised")
+        // keeps that meaning first.
         const bool ownWord = std::any_of(best.cbegin(), best.cend(),
                                          [](const Scored &scored) { return scored.score >= 150; });
         const std::string baseKey = glossKey(base->word);

@@ -36,6 +36,8 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 大きい [おおきい] /(adj-i) (1) big/large/(P)/
 大 [だい] /(pref) big/large/
 アルバイト /(n) part-time job (ger: Arbeit)/(P)/
+驚く [おどろく] /(v5k,vi) to be surprised/to be astonished/(P)/
+驚かす [おどろかす] /(v5s,vt) to surprise/to frighten/(P)/
 パン /(n) (1) bread (por:)/(n) (2) pan (eng: pan)/frying pan/(P)/
 食パン [しょくパン] /(n) (loaf of) bread/(P)/
 バイト /(n) (abbr) part-time job (ger: Arbeit)/(P)/
@@ -84,7 +86,7 @@ const QString SmallKanjidic = uR"(# KANJIDIC JIS X 0208 Kanji Information File/
 )"_s;
 
 // Tag counts made up for the test, in the shape of WordNet's cntlist.rev:
-// house and cry mostly nouns.
+// house and cry mostly nouns, surprised an adjective.
 const QByteArray SmallCntlist = "house%1:06:00:: 1 40\n"
                                 "house%2:41:00:: 1 3\n"
                                 "cry%1:10:00:: 1 40\n"
@@ -92,6 +94,7 @@ const QByteArray SmallCntlist = "house%1:06:00:: 1 40\n"
                                 "Cold%5:00:00:chilly:00 2 5\n"
                                 "give_up%2:41:00:: 1 9\n"
                                 "seldom%4:02:00:: 1 2\n"
+                                "surprised%3:00:00:: 1 6\n"
                                 "not a sense line\n";
 
 Edict smallEdict()
@@ -199,6 +202,8 @@ void TestMeanings::ranksMeaningsWithUsage_data()
         << u"house"_s << QStringList{u"宿す"_s, u"家"_s} << QStringList{u"家"_s, u"宿す"_s};
     QTest::newRow("-s takes its base's counts")
         << u"cries"_s << QStringList{u"泣く"_s, u"叫び"_s} << QStringList{u"叫び"_s, u"泣く"_s};
+    QTest::newRow("a participle used as an adjective: the state reached")
+        << u"surprised"_s << QStringList{u"驚かす"_s} << QStringList{u"驚いた"_s};
 }
 
 void TestMeanings::ranksMeaningsWithUsage()
@@ -218,7 +223,7 @@ void TestMeanings::ranksMeaningsWithUsage()
 void TestMeanings::usageShares()
 {
     const WordUsage usage(SmallCntlist);
-    QCOMPARE(usage.size(), 5);
+    QCOMPARE(usage.size(), 6);
     const auto share = [&](const char *word, EnglishPart part) {
         return usage.shares(word).value_or(PartShares{}).of(part);
     };
