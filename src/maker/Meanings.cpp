@@ -135,6 +135,7 @@ enum class Lookup {
     NounOfVerb,
     HeadNoun,
     StateVerb, // "to be surprised", "to get tired": a verb whose past is the adjective (驚いた, 疲れた)
+    Negated,   // "(not) ever" for never: a word used with a negative verb (決して)
 };
 
 struct Scored
@@ -389,7 +390,8 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                         || glossKeyText.compare(0, space, "to") == 0 || !hasPart(sense.partsOfSpeech, u"n"))
                         continue;
                     score -= 10;
-                } else if (glossKeyText != key) {
+                } else if (glossKeyText != key || (lookup == Lookup::Negated) != gloss.startsWith(u"(not) "_s)) {
+                    // "(not) ever" glosses never, not ever.
                     continue;
                 }
                 const bool toGloss = gloss.startsWith(u"to "_s, Qt::CaseInsensitive);
@@ -403,7 +405,8 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                                       && gloss.at(4).isUpper();
                 const bool article = namedThe || gloss.startsWith(u"a "_s, Qt::CaseInsensitive)
                                      || gloss.startsWith(u"an "_s, Qt::CaseInsensitive);
-                score += article || gloss.contains(u'(') ? 9 : 12;
+                // "(not) ever" is the whole of never, no remark.
+                score += article || (gloss.contains(u'(') && lookup != Lookup::Negated) ? 9 : 12;
                 score += compounds;
                 score += entry.common ? 40 : 0;
                 score -= 6 * static_cast<int>(std::min<qsizetype>(si, 5));
@@ -435,6 +438,23 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
             }
         }
     }
+}
+
+// The word a negative is made of, as EDICT glosses the words used with a
+// negative verb: never "(not) ever", nothing "(not) anything", "not at all"
+// "(not) at all". Empty for any other word.
+std::string negatedKey(const std::string &key)
+{
+    static const std::pair<std::string_view, std::string_view> negatives[] = {
+        {"never", "ever"},    {"nothing", "anything"}, {"nobody", "anybody"},
+        {"no one", "anyone"}, {"nowhere", "anywhere"}, {"none", "any"},
+    };
+    for (const auto &[negative, positive] : negatives)
+        if (key == negative)
+            return std::string(positive);
+    if (key.starts_with("not ") && key.size() > 4)
+        return key.substr(4);
+    return {};
 }
 
 // "mean" → "meaning", "run" → "running", "make" → "making".
@@ -492,6 +512,9 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     collect(context, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
         collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
+    if (const std::string positive = negatedKey(key); !positive.empty())
+        collect(context, m_edict.entriesGlossedAs(positive), positive, Lookup::Negated, WordForm::AsTyped, 0, phrase,
+                best);
 
     const std::optional<BaseForm> base = baseForm(
         word, [this](const QString &candidate) { return m_edict.hasGloss(glossKey(candidate)); });

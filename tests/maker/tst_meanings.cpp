@@ -36,6 +36,8 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 大きい [おおきい] /(adj-i) (1) big/large/(P)/
 大 [だい] /(pref) big/large/
 アルバイト /(n) part-time job (ger: Arbeit)/(P)/
+決して [けっして] /(adv) (not) ever/(not) by any means/(P)/
+何時か [いつか] /(adv) (uk) sometime/ever/
 驚く [おどろく] /(v5k,vi) to be surprised/to be astonished/(P)/
 驚かす [おどろかす] /(v5s,vt) to surprise/to frighten/(P)/
 パン /(n) (1) bread (por:)/(n) (2) pan (eng: pan)/frying pan/(P)/
@@ -145,6 +147,9 @@ void TestMeanings::ranksMeanings_data()
         << u"computer"_s << QStringList{u"コンピュータ"_s};
     QTest::newRow("phrase") << u"give up"_s << QStringList{u"諦める"_s};
     QTest::newRow("foreign source still gives a meaning") << u"part-time job"_s << QStringList{u"アルバイト"_s};
+    QTest::newRow("a negative word: what a negative verb's adverb is glossed with")
+        << u"never"_s << QStringList{u"決して"_s};
+    QTest::newRow("the positive word keeps its own meaning") << u"ever"_s << QStringList{u"いつか"_s};
     QTest::newRow("a loan from another language is the Japanese word")
         << u"bread"_s << QStringList{u"パン"_s, u"食パン"_s};
     QTest::newRow("unknown") << u"xyzzy"_s << QStringList{};
