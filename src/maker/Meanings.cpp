@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -318,6 +319,14 @@ int usageScore(const std::optional<PartShares> &shares, const EdictSense &sense,
     return static_cast<int>(std::lround(UsageWeight * (best - 1.0)));
 }
 
+// Whether a verb's gloss has one remark, the preposition the verb takes:
+// "to fight (with)", "to be frightened (of)".
+bool prepositionRemark(const QString &gloss)
+{
+    static const QRegularExpression remark(u"^to [^()]*\\((with|against|on|at|to|for|in|of|from|into|about|by)\\)$"_s);
+    return remark.match(gloss).hasMatch();
+}
+
 // The plain past of a verb, as a word book gives an adjective that names a
 // state (疲れる → 疲れた, 驚く → 驚いた, 退屈 する → 退屈した); empty for a
 // verb whose past is irregular or not regular enough to write.
@@ -405,8 +414,11 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                                       && gloss.at(4).isUpper();
                 const bool article = namedThe || gloss.startsWith(u"a "_s, Qt::CaseInsensitive)
                                      || gloss.startsWith(u"an "_s, Qt::CaseInsensitive);
-                // "(not) ever" is the whole of never, no remark.
-                score += article || (gloss.contains(u'(') && lookup != Lookup::Negated) ? 9 : 12;
+                // "(not) ever" is the whole of never, and "to fight (with)" only names the preposition
+                // that follows: neither is a remark that narrows the word.
+                score += article || (gloss.contains(u'(') && lookup != Lookup::Negated && !prepositionRemark(gloss))
+                             ? 9
+                             : 12;
                 score += compounds;
                 score += entry.common ? 40 : 0;
                 score -= 6 * static_cast<int>(std::min<qsizetype>(si, 5));
