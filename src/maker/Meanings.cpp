@@ -213,8 +213,8 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
             score -= 3; // a humble noun is the plain word for one's own family (母, 兄)
         else if (mildTags().contains(tag) || tag == u"on-mim")
             score -= 6; // honorifics, and sound-symbolic words, are seldom what a word book prints
-        else if (tag != u"uk")
-            score -= 8; // a field's own term
+        else if (tag != u"uk" && tag != u"food")
+            score -= 8; // a field's own term; food is everyone's (バター "(food) butter")
     }
     for (const QString &tag : entry.headTags)
         score -= badHeadTags().contains(tag) ? 30 : 4;
@@ -237,8 +237,11 @@ int senseScore(const EdictEntry &entry, const EdictSense &sense, bool verb, Word
     // A word book gives an English adjective as an い adjective (寒い, not 寒冷).
     if (hasPart(sense.partsOfSpeech, u"adj-i"))
         score += 4;
+    // An English loanword when a Japanese word exists is the less expected meaning (アップル for
+    // apple), less so a common noun that is the everyday thing's name (カップ, バター); a loaned
+    // adjective (ウエット, リッチ) seldom is.
     if (entry.reading.isEmpty() && isKatakanaOnly(entry.headword) && !otherLanguage)
-        score -= 8; // an English loanword when a Japanese word exists is the less expected meaning
+        score -= entry.common && !hasPart(sense.partsOfSpeech, u"adj") ? 4 : 8;
     const bool hasKanji = std::any_of(entry.headword.begin(), entry.headword.end(),
                                       [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
     if (hasKanji)
