@@ -489,6 +489,32 @@ QList<std::string> ingForms(const QString &word)
     return forms;
 }
 
+// The nouns of the act English makes from a verb: explain → explanation,
+// decide → decision, arrive → arrival, agree → agreement. Many are not
+// words (walkation); the look-up finds nothing for those.
+QList<std::string> actionNouns(const QString &word)
+{
+    QList<std::string> nouns;
+    const std::string w = word.toStdString();
+    if (word.size() < 4 || word.contains(u' '))
+        return nouns;
+    const auto endsWith = [&](std::string_view end) { return w.ends_with(end); };
+    const std::string stem = endsWith("e") ? w.substr(0, w.size() - 1) : w;
+    nouns.append(stem + "ation"); // inform, prepare, invite, organize
+    nouns.append(w + "ment");     // agree, develop, improve, arrange
+    nouns.append(stem + "al");    // arrive, approve, refuse
+    nouns.append(stem + "ion");   // discuss, collect, create
+    if (endsWith("ain"))
+        nouns.append(w.substr(0, w.size() - 3) + "anation"); // explain
+    if (endsWith("ide") || endsWith("ude"))
+        nouns.append(w.substr(0, w.size() - 2) + "sion"); // decide, conclude
+    if (endsWith("ibe"))
+        nouns.append(w.substr(0, w.size() - 2) + "ption"); // describe
+    if (endsWith("duce"))
+        nouns.append(w.substr(0, w.size() - 2) + "ction"); // introduce, produce
+    return nouns;
+}
+
 } // namespace
 
 std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(const QString &)> &exists)
@@ -527,6 +553,8 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     collect(context, m_edict.entriesGlossedAs(key), key, Lookup::WholeGloss, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &ing : ingForms(word))
         collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
+    for (const std::string &noun : actionNouns(word))
+        collect(context, m_edict.entriesGlossedAs(noun), noun, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
     if (const std::string positive = negatedKey(key); !positive.empty())
         collect(context, m_edict.entriesGlossedAs(positive), positive, Lookup::Negated, WordForm::AsTyped, 0, phrase,
                 best);

@@ -38,6 +38,8 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 アルバイト /(n) part-time job (ger: Arbeit)/(P)/
 争う [あらそう] /(v5u,vi) (1) to dispute/to argue/to compete (with)/(P)/
 競争 [きょうそう] /(n,vs) (1) compete/rivalry/(P)/
+説明 [せつめい] /(n,vs) explanation/exposition/(P)/
+説く [とく] /(v5k) to explain/to preach/
 バター /(n) (food) butter/(P)/
 牛酪 [ぎゅうらく] /(n) dairy fat/butter/(P)/
 決して [けっして] /(adv) (not) ever/(not) by any means/(P)/
@@ -151,6 +153,7 @@ void TestMeanings::ranksMeanings_data()
         << u"computer"_s << QStringList{u"コンピュータ"_s};
     QTest::newRow("phrase") << u"give up"_s << QStringList{u"諦める"_s};
     QTest::newRow("foreign source still gives a meaning") << u"part-time job"_s << QStringList{u"アルバイト"_s};
+    QTest::newRow("the noun of the act takes suru") << u"explain"_s << QStringList{u"説明する"_s};
     QTest::newRow("a common loaned noun of the kitchen is the everyday word")
         << u"butter"_s << QStringList{u"バター"_s, u"牛酪"_s};
     QTest::newRow("a verb's gloss naming its preposition is whole")
