@@ -162,6 +162,26 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
     return drafter;
 }
 
+namespace {
+
+// The CMU dictionary's letter for the part of speech WordNet says the word
+// is mostly used as; empty when it cannot say.
+QByteArray usualPart(const WordUsage &usage, const QString &word)
+{
+    const std::optional<PartShares> shares = usage.shares(word.toLower().toStdString());
+    if (!shares)
+        return {};
+    if (shares->of(EnglishPart::Noun) > 0.5)
+        return "n";
+    if (shares->of(EnglishPart::Verb) > 0.5)
+        return "v";
+    if (shares->of(EnglishPart::Adjective) > 0.5)
+        return "j";
+    return {};
+}
+
+} // namespace
+
 Draft Drafter::draft(const QString &wordOrPhrase) const
 {
     Draft draft;
@@ -170,10 +190,12 @@ Draft Drafter::draft(const QString &wordOrPhrase) const
     if (draft.meaning.isEmpty())
         draft.flags.append(Flag::NoMeaning);
     const QStringList ownSpellings = m_data->meanings.loanwordSpellings(draft.english);
-    ReadingDraft reading = m_data->readings->draftReading(draft.english, ownSpellings);
+    const QByteArray part = usualPart(m_data->usage, draft.english);
+    ReadingDraft reading = m_data->readings->draftReading(draft.english, ownSpellings, part);
     if (!reading.fromDictionary) {
         // A word the dictionary lacks (computers, weekend) may still be spelt as its parts are.
-        ReadingDraft fromParts = m_data->readings->draftReading(draft.english, m_data->parts->spellings(draft.english));
+        ReadingDraft fromParts = m_data->readings->draftReading(draft.english, m_data->parts->spellings(draft.english),
+                                                                part);
         if (fromParts.fromDictionary) {
             if (!ownSpellings.isEmpty() && !fromParts.flags.contains(Flag::SpellingDiffers))
                 fromParts.flags.append(Flag::SpellingDiffers);

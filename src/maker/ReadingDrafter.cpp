@@ -142,13 +142,23 @@ KanaReading ReadingDrafter::writeWord(const Pronunciation &pronunciation, const 
     return toKatakana(pronunciation, word);
 }
 
-KanaReading ReadingDrafter::readWord(const QString &word, QList<Flag> *flags, bool allowParts) const
+KanaReading ReadingDrafter::readWord(const QString &word, QList<Flag> *flags, bool allowParts,
+                                     const QByteArray &usualPart) const
 {
     const QList<CmuEntry> entries = m_cmu.lookup(word);
     if (!entries.isEmpty()) {
+        qsizetype chosen = 0;
+        for (qsizetype i = 0; i < entries.size() && !usualPart.isEmpty(); ++i) {
+            if (entries[i].partOfSpeech.startsWith(usualPart)) {
+                chosen = i;
+                break;
+            }
+        }
         QList<Flag> own;
-        KanaReading reading = writeWord(withPrimary(entries.front().pronunciation, word, &own), word);
-        for (qsizetype i = 1; i < entries.size(); ++i) {
+        KanaReading reading = writeWord(withPrimary(entries[chosen].pronunciation, word, &own), word);
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (i == chosen)
+                continue;
             QList<Flag> ignored;
             const KanaReading other = writeWord(withPrimary(entries[i].pronunciation, word, &ignored), word);
             if (other.kana != reading.kana || other.stressStart != reading.stressStart)
@@ -185,7 +195,8 @@ KanaReading ReadingDrafter::readWord(const QString &word, QList<Flag> *flags, bo
     return {};
 }
 
-KanaReading ReadingDrafter::rulesReading(const QString &wordOrPhrase, QList<Flag> *flags) const
+KanaReading ReadingDrafter::rulesReading(const QString &wordOrPhrase, QList<Flag> *flags,
+                                         const QByteArray &usualPart) const
 {
     static const QRegularExpression separators(u"[\\s\\-/]+"_s);
     const QStringList words = wordOrPhrase.split(separators, Qt::SkipEmptyParts);
@@ -200,7 +211,7 @@ KanaReading ReadingDrafter::rulesReading(const QString &wordOrPhrase, QList<Flag
     if (stressWord < 0)
         stressWord = 0;
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const KanaReading part = readWord(words[i], flags, true);
+        const KanaReading part = readWord(words[i], flags, true, words.size() == 1 ? usualPart : QByteArray());
         if (i == stressWord && part.stressStart >= 0)
             whole.stressStart = static_cast<int>(whole.kana.size()) + part.stressStart;
         whole.kana += part.kana;
@@ -210,10 +221,11 @@ KanaReading ReadingDrafter::rulesReading(const QString &wordOrPhrase, QList<Flag
     return whole;
 }
 
-ReadingDraft ReadingDrafter::draftReading(const QString &wordOrPhrase, const QStringList &dictionaryKatakana) const
+ReadingDraft ReadingDrafter::draftReading(const QString &wordOrPhrase, const QStringList &dictionaryKatakana,
+                                          const QByteArray &usualPart) const
 {
     ReadingDraft draft;
-    const KanaReading rules = rulesReading(wordOrPhrase.trimmed(), &draft.flags);
+    const KanaReading rules = rulesReading(wordOrPhrase.trimmed(), &draft.flags, usualPart);
     bool fromDictionary = false;
     KanaReading chosen = rules;
     if (!rules.kana.isEmpty()) {

@@ -28,11 +28,11 @@ namespace lexiwren::maker {
 
 struct ReadingDraft
 {
-    QString reading;      // katakana; empty when nothing could read the word
-    QString accent;       // the question file's accent code; "0" with StressOutOfReach past the tenth kana
-    QList<Flag> flags;    // any of NotInDictionaries, ReadFromRules, SeveralPronunciations,
-                          // StressApproximate, StressOutOfReach, SpellingDiffers
-    int stressStart = -1; // the kana the accent code marks from, -1 when not known
+    QString reading;             // katakana; empty when nothing could read the word
+    QString accent;              // the question file's accent code; "0" with StressOutOfReach past the tenth kana
+    QList<Flag> flags;           // any of NotInDictionaries, ReadFromRules, SeveralPronunciations,
+                                 // StressApproximate, StressOutOfReach, SpellingDiffers
+    int stressStart = -1;        // the kana the accent code marks from, -1 when not known
     bool fromDictionary = false; // the reading is one of the dictionary spellings offered
 };
 
@@ -59,15 +59,21 @@ public:
     // the closest one that renders the same word is taken (flagged
     // SpellingDiffers when it is not what the rules wrote). Safe to call from
     // one thread at a time.
-    ReadingDraft draftReading(const QString &wordOrPhrase, const QStringList &dictionaryKatakana = {}) const;
+    // usualPart, when known, is the part of speech the word is mostly used
+    // as, in the CMU dictionary's letters ("n", "v", "j" for an adjective):
+    // of a word said two ways it picks the pronunciation (minute the noun,
+    // not the adjective).
+    ReadingDraft draftReading(const QString &wordOrPhrase, const QStringList &dictionaryKatakana = {},
+                              const QByteArray &usualPart = {}) const;
 
     // Our rules alone for one word, before any dictionary spelling.
-    KanaReading rulesReading(const QString &word, QList<Flag> *flags) const;
+    KanaReading rulesReading(const QString &word, QList<Flag> *flags, const QByteArray &usualPart = {}) const;
 
     const CmuDictionary &cmu() const { return m_cmu; }
 
 private:
-    KanaReading readWord(const QString &word, QList<Flag> *flags, bool allowParts) const;
+    KanaReading readWord(const QString &word, QList<Flag> *flags, bool allowParts,
+                         const QByteArray &usualPart = {}) const;
     KanaReading writeWord(const Pronunciation &pronunciation, const QString &word) const;
     Pronunciation withPrimary(Pronunciation pronunciation, const QString &word, QList<Flag> *flags) const;
 

@@ -57,6 +57,7 @@ private slots:
     void refusesAMissingFile();
     void drafts_data();
     void drafts();
+    void picksTheUsualPronunciation();
     void spellsAsItsParts_data();
     void spellsAsItsParts();
 };
@@ -176,6 +177,21 @@ void TestReadingDrafter::drafts()
     QCOMPARE(draft.reading, reading);
     QCOMPARE(draft.accent, accent);
     QCOMPARE(draft.flags, flags);
+}
+
+void TestReadingDrafter::picksTheUsualPronunciation()
+{
+    const ReadingDrafter drafter(smallDictionary(), ReadingDrafter::Options{false});
+    // record the noun is listed first; as a verb the stress moves to its second syllable.
+    const ReadingDraft noun = drafter.draftReading(u"record"_s);
+    const ReadingDraft verb = drafter.draftReading(u"record"_s, {}, "v");
+    QCOMPARE(drafter.draftReading(u"record"_s, {}, "n").reading, noun.reading);
+    QCOMPARE(noun.stressStart, 0);
+    QVERIFY2(verb.reading != noun.reading && verb.stressStart > 0, qPrintable(verb.reading));
+    QVERIFY(verb.flags.contains(Flag::SeveralPronunciations));
+    // A part the dictionary does not list, or a word said one way, reads as before.
+    QCOMPARE(drafter.draftReading(u"record"_s, {}, "j").reading, noun.reading);
+    QCOMPARE(drafter.draftReading(u"cat"_s, {}, "v").reading, u"キャット"_s);
 }
 
 void TestReadingDrafter::spellsAsItsParts_data()
