@@ -330,34 +330,11 @@ bool prepositionRemark(const QString &gloss)
     return remark.match(gloss).hasMatch();
 }
 
-// The plain past of a verb, as a word book gives an adjective that names a
-// state (疲れる → 疲れた, 驚く → 驚いた, 退屈 する → 退屈した); empty for a
-// verb whose past is irregular or not regular enough to write.
+// The verb's plain past, written as the learner reads the entry.
 QString pastForm(const EdictEntry &entry, const EdictSense &sense)
 {
     const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
-    const QString verb = kana ? entry.reading : entry.headword;
-    const QStringList &parts = sense.partsOfSpeech;
-    if (parts.contains(u"vs"_s) && !verb.endsWith(u"する"_s))
-        return verb + u"した"_s;
-    for (const QString &part : parts) {
-        if ((part == u"v1" || part == u"v1-s") && verb.endsWith(u'る'))
-            return verb.chopped(1) + u"た"_s;
-        if ((part == u"vs-i" || part == u"vs-s") && verb.endsWith(u"する"_s))
-            return verb.chopped(2) + u"した"_s;
-        if (part == u"v5k-s")
-            return verb.chopped(1) + u"った"_s;
-        if (!part.startsWith(u"v5") || part == u"v5u-s" || part == u"v5uru")
-            continue;
-        static const std::pair<QChar, QStringView> endings[] = {
-            {u'う', u"った"}, {u'つ', u"った"}, {u'る', u"った"}, {u'く', u"いた"}, {u'ぐ', u"いだ"},
-            {u'す', u"した"}, {u'ぬ', u"んだ"}, {u'ぶ', u"んだ"}, {u'む', u"んだ"},
-        };
-        for (const auto &[ending, past] : endings)
-            if (verb.endsWith(ending))
-                return verb.chopped(1) + past.toString();
-    }
-    return {};
+    return plainPast(kana ? entry.reading : entry.headword, sense.partsOfSpeech);
 }
 
 struct Context
@@ -516,6 +493,30 @@ QList<std::string> actionNouns(const QString &word)
 }
 
 } // namespace
+
+QString plainPast(const QString &verb, const QStringList &partsOfSpeech)
+{
+    if (partsOfSpeech.contains(u"vs"_s) && !verb.endsWith(u"する"_s))
+        return verb + u"した"_s;
+    for (const QString &part : partsOfSpeech) {
+        if ((part == u"v1" || part == u"v1-s") && verb.endsWith(u'る'))
+            return verb.chopped(1) + u"た"_s;
+        if ((part == u"vs-i" || part == u"vs-s") && verb.endsWith(u"する"_s))
+            return verb.chopped(2) + u"した"_s;
+        if (part == u"v5k-s")
+            return verb.chopped(1) + u"った"_s;
+        if (!part.startsWith(u"v5") || part == u"v5u-s" || part == u"v5uru")
+            continue;
+        static const std::pair<QChar, QStringView> endings[] = {
+            {u'う', u"った"}, {u'つ', u"った"}, {u'る', u"った"}, {u'く', u"いた"}, {u'ぐ', u"いだ"},
+            {u'す', u"した"}, {u'ぬ', u"んだ"}, {u'ぶ', u"んだ"}, {u'む', u"んだ"},
+        };
+        for (const auto &[ending, past] : endings)
+            if (verb.endsWith(ending))
+                return verb.chopped(1) + past.toString();
+    }
+    return {};
+}
 
 std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(const QString &)> &exists)
 {

@@ -38,6 +38,11 @@ struct BaseForm
 // look inflected or no candidate exists. word is lower case.
 std::optional<BaseForm> baseForm(const QString &word, const std::function<bool(const QString &)> &exists);
 
+// The plain past of a verb in EDICT's parts of speech, as a word book gives
+// an adjective that names a state (疲れる v1 → 疲れた, 驚く v5k → 驚いた,
+// 退屈 vs → 退屈した); empty for a verb whose past is irregular (来る, 問う).
+QString plainPast(const QString &verb, const QStringList &partsOfSpeech);
+
 class MeaningFinder
 {
 public:

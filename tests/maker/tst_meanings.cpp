@@ -129,6 +129,8 @@ private slots:
     void kanjiLevels();
     void baseForms_data();
     void baseForms();
+    void plainPasts_data();
+    void plainPasts();
     void loanwordSpellings_data();
     void loanwordSpellings();
 };
@@ -351,6 +353,34 @@ void TestMeanings::loanwordSpellings()
     QFETCH(QStringList, spellings);
     const Edict edict = smallEdict();
     QCOMPARE(MeaningFinder(edict).loanwordSpellings(word), spellings);
+}
+
+void TestMeanings::plainPasts_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QStringList>("parts");
+    QTest::addColumn<QString>("past");
+
+    QTest::newRow("ichidan") << u"疲れる"_s << QStringList{u"v1"_s, u"vi"_s} << u"疲れた"_s;
+    QTest::newRow("-ku") << u"驚く"_s << QStringList{u"v5k"_s, u"vi"_s} << u"驚いた"_s;
+    QTest::newRow("-gu") << u"騒ぐ"_s << QStringList{u"v5g"_s} << u"騒いだ"_s;
+    QTest::newRow("-su") << u"冷やす"_s << QStringList{u"v5s"_s} << u"冷やした"_s;
+    QTest::newRow("-u, -tsu, -ru: った") << u"酔う"_s << QStringList{u"v5u"_s} << u"酔った"_s;
+    QTest::newRow("-mu, -bu, -nu: んだ") << u"悩む"_s << QStringList{u"v5m"_s} << u"悩んだ"_s;
+    QTest::newRow("iku is irregular in its past") << u"行く"_s << QStringList{u"v5k-s"_s} << u"行った"_s;
+    QTest::newRow("a noun that takes suru") << u"退屈"_s << QStringList{u"n"_s, u"vs"_s} << u"退屈した"_s;
+    QTest::newRow("a suru verb") << u"愛する"_s << QStringList{u"vs-s"_s} << u"愛した"_s;
+    QTest::newRow("kuru: not written") << u"来る"_s << QStringList{u"vk"_s} << QString();
+    QTest::newRow("tou: not written") << u"問う"_s << QStringList{u"v5u-s"_s} << QString();
+    QTest::newRow("not a verb") << u"寒い"_s << QStringList{u"adj-i"_s} << QString();
+}
+
+void TestMeanings::plainPasts()
+{
+    QFETCH(QString, verb);
+    QFETCH(QStringList, parts);
+    QFETCH(QString, past);
+    QCOMPARE(plainPast(verb, parts), past);
 }
 
 QTEST_GUILESS_MAIN(TestMeanings)
