@@ -347,12 +347,11 @@ public:
             const bool iAfterW = isVowel(i + 2) && vowelAt(i + 2).column == 'i';
             const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "t" || (c == "s" && iAfterW)));
             if (symbolAt(i + 1) == "w" && isVowel(i + 2) && clusterW) {
-                const int start = static_cast<int>(m_out.size());
                 if (c == "t")
                     m_out += iAfterW ? u"ツ"_s : u"トゥ"_s;
                 else
                     m_out += QString::fromUtf16(rowOf(c).alone);
-                i = writeSyllable(c == "t" ? "?" : "w~", i + 2, false, start);
+                i = writeSyllable(c == "t" ? "?" : "w~", i + 2, false);
                 continue;
             }
             writeDoubled(i);
@@ -618,11 +617,10 @@ private:
 
     // Writes the consonant (if any) and the vowel at `vowel`; returns the
     // index after what was written.
-    int writeSyllable(const QByteArray &consonant, int vowel, bool palatal, int start = -1)
+    int writeSyllable(const QByteArray &consonant, int vowel, bool palatal)
     {
         Vowel v = vowelAt(vowel);
-        if (start < 0)
-            start = static_cast<int>(m_out.size());
+        const int start = static_cast<int>(m_out.size());
         if (v.silent) {
             m_out += QString::fromUtf16(rowOf(consonant).alone);
             return vowel + 1;
