@@ -676,6 +676,20 @@ private:
         return suffixes.contains(rest);
     }
 
+    // The stop at phone i ends the word's stem but for an -s or -ed that
+    // only inflects it, after a stressed short vowel: stops ストップス,
+    // stopped ストップト, kicked キックト, as their stems are written.
+    bool inflectedEnd(int i) const
+    {
+        const int n = static_cast<int>(m_phones.size());
+        if (i + 2 != n || m_phones[i - 1].stress <= 0)
+            return false;
+        const QByteArray &last = m_phones[i + 1].symbol;
+        if (last == "s")
+            return m_spelling.endsWith(u"ps"_s) && m_phones[i].symbol == "p";
+        return (last == "t" || last == "d") && m_spelling.endsWith(u"ed"_s);
+    }
+
     // A stop after a short vowel is doubled where word books double it:
     // at the end of the word (cat キャット, bed ベッド, box ボックス) and
     // before a vowel where the spelling doubles it (happy ハッピー).
@@ -697,7 +711,7 @@ private:
                                  || (i + 2 == n && m_phones[i + 1].symbol == "s" && voiceless && c != "p"
                                      && (before.stress > 0 || after == u"cs"
                                          || after == u"x")) // ceramics セラミックス, index インデックス
-                                 || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced);
+                                 || (i + 2 == n && m_phones[i + 1].symbol == "z" && voiced) || inflectedEnd(i);
             if (wordEnd)
                 doubled = voiceless || before.stress > 0 || after == u"dg"
                           || (c == "d" && !hintAt(i - 1).letters.startsWith(u'a')); // acid アシッド

@@ -61,6 +61,10 @@ void TestKatakana::rules_data()
     QTest::newRow("geminate: checkbook, compound")
         << u"checkbook"_s << u"ch eh2 k b uh1 k"_s << u"チェックブック"_s << 0;
     QTest::newRow("geminate: cats, ts") << u"cats"_s << u"k ae2 t s"_s << u"キャッツ"_s << 0;
+    QTest::newRow("geminate: stopped, as its stem") << u"stopped"_s << u"s t aa2 p t"_s << u"ストップト"_s << 1;
+    QTest::newRow("geminate: stops, as its stem") << u"stops"_s << u"s t aa2 p s"_s << u"ストップス"_s << 1;
+    QTest::newRow("no geminate: collapse, ps of the stem")
+        << u"collapse"_s << u"k ax0 l ae2 p s"_s << u"コラプス"_s << 1;
     QTest::newRow("geminate: passive, ss before a suffix") << u"passive"_s << u"p ae2 s ih0 v"_s << u"パッシブ"_s << 0;
     QTest::newRow("no geminate: classical, ss inside the stem")
         << u"classical"_s << u"k l ae2 s ih0 k ax0 l"_s << u"クラシカル"_s << 1;
