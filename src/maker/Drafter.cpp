@@ -190,12 +190,15 @@ Draft Drafter::draft(const QString &wordOrPhrase) const
     if (draft.meaning.isEmpty())
         draft.flags.append(Flag::NoMeaning);
     const QStringList ownSpellings = m_data->meanings.loanwordSpellings(draft.english);
-    const QByteArray part = usualPart(m_data->usage, draft.english);
-    ReadingDraft reading = m_data->readings->draftReading(draft.english, ownSpellings, part);
-    if (!reading.fromDictionary) {
+    QList<Flag> ruleFlags;
+    const KanaReading rules = m_data->readings->rulesReading(draft.english, &ruleFlags,
+                                                             usualPart(m_data->usage, draft.english));
+    ReadingDraft reading = ReadingDrafter::draftFrom(rules, ruleFlags, ownSpellings);
+    const QStringList partSpellings = reading.fromDictionary ? QStringList()
+                                                             : m_data->parts->spellings(draft.english, rules.kana);
+    if (!partSpellings.isEmpty()) {
         // A word the dictionary lacks (computers, weekend) may still be spelt as its parts are.
-        ReadingDraft fromParts = m_data->readings->draftReading(draft.english, m_data->parts->spellings(draft.english),
-                                                                part);
+        ReadingDraft fromParts = ReadingDrafter::draftFrom(rules, ruleFlags, partSpellings);
         if (fromParts.fromDictionary) {
             if (!ownSpellings.isEmpty() && !fromParts.flags.contains(Flag::SpellingDiffers))
                 fromParts.flags.append(Flag::SpellingDiffers);

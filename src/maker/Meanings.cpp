@@ -330,13 +330,6 @@ bool prepositionRemark(const QString &gloss)
     return remark.match(gloss).hasMatch();
 }
 
-// The verb's plain past, written as the learner reads the entry.
-QString pastForm(const EdictEntry &entry, const EdictSense &sense)
-{
-    const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
-    return plainPast(kana ? entry.reading : entry.headword, sense.partsOfSpeech);
-}
-
 struct Context
 {
     const Edict &edict;
@@ -357,7 +350,11 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
             const bool suru = sense.partsOfSpeech.contains(u"vs"_s);
             if (lookup == Lookup::NounOfVerb && !suru)
                 continue;
-            const QString stateMeaning = lookup == Lookup::StateVerb ? pastForm(entry, sense) : QString();
+            // The word as a learner reads it: in kana where it is usually written so.
+            const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
+            const QString written = kana ? entry.reading : entry.headword;
+            const QString stateMeaning = lookup == Lookup::StateVerb ? plainPast(written, sense.partsOfSpeech)
+                                                                     : QString();
             if (lookup == Lookup::StateVerb && stateMeaning.isEmpty())
                 continue;
             for (qsizetype gi = 0; gi < sense.glosses.size(); ++gi) {
@@ -411,11 +408,8 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 // The English word of a state verb is an adjective, whatever the verb's part of speech.
                 if (lookup != Lookup::StateVerb)
                     score += usageScore(context.shares, sense, verb);
-                const bool kana = sense.tags.contains(u"uk"_s) && !entry.reading.isEmpty();
-                QString meaning = kana ? entry.reading : entry.headword;
-                if (lookup == Lookup::StateVerb) {
-                    meaning = stateMeaning;
-                } else if (asSuru) {
+                QString meaning = lookup == Lookup::StateVerb ? stateMeaning : written;
+                if (asSuru) {
                     meaning += u"する"_s;
                     // "fight" for 喧嘩 is a noun that happens to take する; "meaning" for 意味 names the verb.
                     score -= lookup == Lookup::NounOfVerb ? 3 : 8;

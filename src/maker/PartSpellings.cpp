@@ -116,13 +116,12 @@ QString PartSpellings::partSpelling(const QString &part, QString *rules) const
     return chosen.kana;
 }
 
-QStringList PartSpellings::spellings(const QString &word) const
+QStringList PartSpellings::spellings(const QString &word, const QString &whole) const
 {
     const QString lower = word.toLower();
     for (const QChar c : lower)
         if (c < u'a' || c > u'z')
             return {};
-    const QString whole = m_readings.rulesReading(lower, nullptr).kana;
     if (whole.isEmpty())
         return {};
     QStringList found;

@@ -26,9 +26,10 @@ public:
 
     PartSpellings(const ReadingDrafter &readings, SpellingsOf spellingsOf);
 
-    // Candidate spellings of one word (no spaces) from its parts; empty when
-    // no part has a dictionary spelling that renders it.
-    QStringList spellings(const QString &word) const;
+    // Candidate spellings of one word (no spaces) from its parts, given our
+    // rules' reading of the whole word; empty when no part has a dictionary
+    // spelling that renders it.
+    QStringList spellings(const QString &word, const QString &wholeReading) const;
 
 private:
     // The dictionary's spelling of a part as the reading drafter would take

@@ -9,6 +9,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -147,13 +148,10 @@ KanaReading ReadingDrafter::readWord(const QString &word, QList<Flag> *flags, bo
 {
     const QList<CmuEntry> entries = m_cmu.lookup(word);
     if (!entries.isEmpty()) {
-        qsizetype chosen = 0;
-        for (qsizetype i = 0; i < entries.size() && !usualPart.isEmpty(); ++i) {
-            if (entries[i].partOfSpeech.startsWith(usualPart)) {
-                chosen = i;
-                break;
-            }
-        }
+        const auto usual = std::find_if(entries.begin(), entries.end(), [&](const CmuEntry &entry) {
+            return !usualPart.isEmpty() && entry.partOfSpeech.startsWith(usualPart);
+        });
+        const qsizetype chosen = usual == entries.end() ? 0 : std::distance(entries.begin(), usual);
         QList<Flag> own;
         KanaReading reading = writeWord(withPrimary(entries[chosen].pronunciation, word, &own), word);
         for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -224,8 +222,16 @@ KanaReading ReadingDrafter::rulesReading(const QString &wordOrPhrase, QList<Flag
 ReadingDraft ReadingDrafter::draftReading(const QString &wordOrPhrase, const QStringList &dictionaryKatakana,
                                           const QByteArray &usualPart) const
 {
+    QList<Flag> flags;
+    const KanaReading rules = rulesReading(wordOrPhrase.trimmed(), &flags, usualPart);
+    return draftFrom(rules, std::move(flags), dictionaryKatakana);
+}
+
+ReadingDraft ReadingDrafter::draftFrom(const KanaReading &rules, QList<Flag> flags,
+                                       const QStringList &dictionaryKatakana)
+{
     ReadingDraft draft;
-    const KanaReading rules = rulesReading(wordOrPhrase.trimmed(), &draft.flags, usualPart);
+    draft.flags = std::move(flags);
     bool fromDictionary = false;
     KanaReading chosen = rules;
     if (!rules.kana.isEmpty()) {

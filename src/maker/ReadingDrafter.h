@@ -69,6 +69,11 @@ public:
     // Our rules alone for one word, before any dictionary spelling.
     KanaReading rulesReading(const QString &word, QList<Flag> *flags, const QByteArray &usualPart = {}) const;
 
+    // draftReading() from the rules' reading already made, with the flags
+    // it raised: for a caller that offers spellings twice (the word's own,
+    // then its parts') without reading the word again.
+    static ReadingDraft draftFrom(const KanaReading &rules, QList<Flag> flags, const QStringList &dictionaryKatakana);
+
     const CmuDictionary &cmu() const { return m_cmu; }
 
 private:

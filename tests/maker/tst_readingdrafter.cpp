@@ -228,7 +228,7 @@ void TestReadingDrafter::spellsAsItsParts()
         {u"ism"_s, {u"イズム"_s}},
     };
     const PartSpellings parts(drafter, [&](const QString &part) { return dictionarySpellings.value(part); });
-    QCOMPARE(parts.spellings(word), spellings);
+    QCOMPARE(parts.spellings(word, drafter.rulesReading(word, nullptr).kana), spellings);
 }
 
 QTEST_GUILESS_MAIN(TestReadingDrafter)

@@ -56,6 +56,23 @@ QString decodedWords(const QByteArray &bytes)
     return text.isValidUtf8() ? QString::fromUtf8(text) : decodeText(text, TextEncoding::Cp932);
 }
 
+// A question in plain text, window-modal and answered through its finished
+// signal, never a nested loop that would hold a drill's wait; it deletes
+// itself once answered. escape is also the button Escape presses.
+QMessageBox *windowModalQuestion(QWidget *parent, const QString &name, const QString &title, const QString &text,
+                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+                                 QMessageBox::StandardButton escape)
+{
+    auto *question = new QMessageBox(QMessageBox::Question, title, text, buttons, parent);
+    question->setObjectName(name);
+    question->setTextFormat(Qt::PlainText);
+    question->setDefaultButton(defaultButton);
+    question->setEscapeButton(escape);
+    question->setWindowModality(Qt::WindowModal);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    return question;
+}
+
 } // namespace
 
 MakerWindow::MakerWindow(std::function<QString()> folder, EngineLoader loader, QWidget *parent)
@@ -392,20 +409,12 @@ void MakerWindow::save(bool thenClose)
         write(folder, files);
         return;
     }
-    // Window-modal and answered through a signal, never a nested loop that
-    // would hold a drill's wait.
-    auto *question = new QMessageBox(
-        QMessageBox::Question, QStringLiteral("問題ファイルの保存"),
+    auto *question = windowModalQuestion(
+        this, QStringLiteral("OverwriteQuestion"), QStringLiteral("問題ファイルの保存"),
         QStringLiteral("同じ名前のファイルがもうあります：\n%1\n\n上書きしますか？").arg(existing.join(u'\n')),
-        QMessageBox::Yes | QMessageBox::No, this);
-    question->setObjectName(QStringLiteral("OverwriteQuestion"));
-    question->setTextFormat(Qt::PlainText);
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No);
     question->button(QMessageBox::Yes)->setText(QStringLiteral("上書きする(&Y)"));
     question->button(QMessageBox::No)->setText(QStringLiteral("やめる(&N)"));
-    question->setDefaultButton(QMessageBox::No);
-    question->setEscapeButton(QMessageBox::No);
-    question->setWindowModality(Qt::WindowModal);
-    question->setAttribute(Qt::WA_DeleteOnClose);
     connect(question, &QMessageBox::finished, this, [this, question, folder, files] {
         if (question->standardButton(question->clickedButton()) == QMessageBox::Yes)
             write(folder, files);
@@ -443,24 +452,17 @@ void MakerWindow::closeEvent(QCloseEvent *event)
     askBeforeClosing();
 }
 
-// Window-modal and answered through a signal, like the overwrite question.
 void MakerWindow::askBeforeClosing()
 {
     if (const auto *asked = findChild<QMessageBox *>(QStringLiteral("CloseQuestion")); asked && asked->isVisible())
         return;
-    auto *question = new QMessageBox(
-        QMessageBox::Question, windowTitle(),
+    auto *question = windowModalQuestion(
+        this, QStringLiteral("CloseQuestion"), windowTitle(),
         QStringLiteral("保存していない下書き（%1 語）があります。\n保存してから閉じますか？").arg(m_model->rowCount()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question->setObjectName(QStringLiteral("CloseQuestion"));
-    question->setTextFormat(Qt::PlainText);
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Cancel);
     question->button(QMessageBox::Save)->setText(QStringLiteral("保存して閉じる(&S)"));
     question->button(QMessageBox::Discard)->setText(QStringLiteral("破棄して閉じる(&D)"));
     question->button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    question->setDefaultButton(QMessageBox::Save);
-    question->setEscapeButton(QMessageBox::Cancel);
-    question->setWindowModality(Qt::WindowModal);
-    question->setAttribute(Qt::WA_DeleteOnClose);
     connect(question, &QMessageBox::finished, this, [this, question] {
         switch (question->standardButton(question->clickedButton())) {
         case QMessageBox::Save:
