@@ -95,12 +95,17 @@ double kanaDistance(QStringView a, QStringView b)
 
 namespace {
 
+// Kana that write one English sound two ways, each folded to one of them.
 // Older loans wrote the sounds Japanese lacked with its own kana (コーヒー,
 // ラジオ, ミルクティー's チ in チーム's day); the rules write the newer ones.
-QString olderKana(QStringView kana)
+// The a of cat is キャ or カ and the a after w ウォ (older ウオ) or ワ in
+// loans of either age (キャリー, カロリー; スワップ), where the rules can only
+// guess.
+QString soundClass(QStringView kana)
 {
     static const std::pair<QStringView, QStringView> pairs[] = {
         {u"フィ", u"ヒ"}, {u"フェ", u"ヘ"}, {u"ティ", u"チ"}, {u"ディ", u"ジ"}, {u"ヴ", u"ブ"},
+        {u"キャ", u"カ"}, {u"ギャ", u"ガ"}, {u"ウォ", u"ワ"}, {u"ウオ", u"ワ"},
     };
     QString out = kana.toString();
     for (const auto &[newer, older] : pairs)
@@ -112,8 +117,8 @@ QString olderKana(QStringView kana)
 
 bool sameWord(QStringView rules, QStringView dictionary)
 {
-    const QString fa = foldKana(olderKana(rules));
-    const QString fb = foldKana(olderKana(dictionary));
+    const QString fa = foldKana(soundClass(rules));
+    const QString fb = foldKana(soundClass(dictionary));
     if (fa.isEmpty() || fb.isEmpty())
         return false;
     // A short word must match closely; one kana in three may differ in a
@@ -122,6 +127,16 @@ bool sameWord(QStringView rules, QStringView dictionary)
     const int halves = looseDistance(fa, fb);
     const qsizetype longest = std::max(fa.size(), fb.size());
     return halves <= 2 * std::max<qsizetype>(1, longest / 3) && (halves <= 2 || fa.front() == fb.front());
+}
+
+bool smallKanaWrittenLarge(QStringView older, QStringView newer)
+{
+    if (older.size() != newer.size() || older == newer)
+        return false;
+    for (qsizetype i = 0; i < older.size(); ++i)
+        if (older[i] != newer[i] && !(isSmallVowelKana(newer[i]) && foldKana(newer.sliced(i, 1)) == older[i]))
+            return false;
+    return true;
 }
 
 namespace {

@@ -20,6 +20,10 @@ double kanaDistance(QStringView a, QStringView b);
 // Whether a dictionary spelling renders the same word as our rules' reading.
 bool sameWord(QStringView rules, QStringView dictionary);
 
+// Whether `older` is `newer` with one or more of its small kana written
+// large, as older loans did (ウエット for ウェット).
+bool smallKanaWrittenLarge(QStringView older, QStringView newer);
+
 // The candidate closest to the rules' reading that sameWord() accepts, with
 // the stressed kana carried over onto it; the rules' reading itself when none
 // is accepted. *fromDictionary says whether a candidate was taken.

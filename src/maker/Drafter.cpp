@@ -3,6 +3,7 @@
 
 #include "Drafter.h"
 
+#include "DictionarySpelling.h"
 #include "Edict.h"
 #include "Espeak.h"
 #include "Kanjidic.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
 #include <optional>
 #include <thread>
 
@@ -156,8 +158,9 @@ std::unique_ptr<Drafter> Drafter::load(const DictionaryPaths &paths, const std::
     }
     drafter->m_data->readings = std::move(readings);
     const MeaningFinder &meanings = drafter->m_data->meanings;
-    drafter->m_data->parts.emplace(*drafter->m_data->readings,
-                                   [&meanings](const QString &word) { return meanings.loanwordSpellings(word, true); });
+    drafter->m_data->parts.emplace(*drafter->m_data->readings, [&meanings](const QString &word) {
+        return meanings.loanwordSpellings(word, MeaningFinder::Spellings::CommonOnly);
+    });
     report(100);
     return drafter;
 }
@@ -189,10 +192,15 @@ Draft Drafter::draft(const QString &wordOrPhrase) const
     draft.meaning = m_data->meanings.meanings(draft.english).join(u"、"_s);
     if (draft.meaning.isEmpty())
         draft.flags.append(Flag::NoMeaning);
-    const QStringList ownSpellings = m_data->meanings.loanwordSpellings(draft.english);
+    QStringList ownSpellings = m_data->meanings.loanwordSpellings(draft.english);
     QList<Flag> ruleFlags;
     const KanaReading rules = m_data->readings->rulesReading(draft.english, &ruleFlags,
                                                              usualPart(m_data->usage, draft.english));
+    // EDICT marks the older ウエット common and ウェット not; a word book writes the sound as the rules do.
+    if (std::any_of(ownSpellings.cbegin(), ownSpellings.cend(),
+                    [&rules](const QString &spelling) { return smallKanaWrittenLarge(spelling, rules.kana); })
+        && m_data->meanings.loanwordSpellings(draft.english, MeaningFinder::Spellings::All).contains(rules.kana))
+        ownSpellings.prepend(rules.kana);
     ReadingDraft reading = ReadingDrafter::draftFrom(rules, ruleFlags, ownSpellings);
     const QStringList partSpellings = reading.fromDictionary ? QStringList()
                                                              : m_data->parts->spellings(draft.english, rules.kana);

@@ -612,7 +612,7 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
     return out;
 }
 
-QStringList MeaningFinder::loanwordSpellings(QStringView word, bool commonOnly) const
+QStringList MeaningFinder::loanwordSpellings(QStringView word, Spellings which) const
 {
     const std::string key = glossKey(word.trimmed().toString().simplified().toLower());
     if (key.empty())
@@ -640,11 +640,11 @@ QStringList MeaningFinder::loanwordSpellings(QStringView word, bool commonOnly) 
         }
     }
     std::stable_sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    // A word book prints the common spelling where there is one (レストラン, not レストラント).
     const bool anyCommon = !found.isEmpty() && found.constFirst().first < 100;
+    const bool rareToo = which == Spellings::All || (which == Spellings::PreferCommon && !anyCommon);
     QStringList spellings;
     for (const auto &[rank, spelling] : found)
-        if (!spellings.contains(spelling) && ((!anyCommon && !commonOnly) || rank < 100))
+        if (!spellings.contains(spelling) && (rareToo || rank < 100))
             spellings.append(spelling);
     return spellings;
 }

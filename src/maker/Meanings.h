@@ -54,10 +54,15 @@ public:
     // At most two meanings, the likeliest first; empty when EDICT has none.
     QStringList meanings(QStringView wordOrPhrase) const;
 
+    // Which of a loanword's spellings to give: the common entries' where
+    // there are any, as a word book prints レストラン and not レストラント
+    // (else every one); the common entries' alone; or every one.
+    enum class Spellings { PreferCommon, CommonOnly, All };
+
     // Katakana spellings of word as an English loanword, the likeliest first:
     // katakana-only entries glossed by it, except senses from another language
-    // or made in Japan. commonOnly keeps only the entries marked common.
-    QStringList loanwordSpellings(QStringView word, bool commonOnly = false) const;
+    // or made in Japan.
+    QStringList loanwordSpellings(QStringView word, Spellings which = Spellings::PreferCommon) const;
 
 private:
     const Edict &m_edict;

@@ -28,13 +28,16 @@ const QByteArray SmallCmu = "MNCL\n"
                             "(\"apple\" nil (((ae) 1) ((p ax l) 0)))\n"
                             "(\"run\" nil (((r ah n) 1)))\n"
                             "(\"ice\" nil (((ay s) 1)))\n"
-                            "(\"cream\" nil (((k r iy m) 1)))\n";
+                            "(\"cream\" nil (((k r iy m) 1)))\n"
+                            "(\"wet\" nil (((w eh t) 1)))\n";
 
 const QString SmallEdict = uR"(　？？？ /EDICT/
 林檎 [りんご] /(n) (1) (uk) apple (fruit)/(n) (2) (uk) apple tree/(P)/
 アップル /(n) apple/
 走る [はしる] /(v5r,vi) (1) to run/(P)/
 アイスクリーム /(n) ice cream/(P)/
+ウエット /(adj-na,n) (1) wet/moist/(n) (2) soft-hearted/(P)/
+ウェット /(adj-na,n) (1) wet/moist/(n) (2) soft-hearted/
 応ずる [おうずる] /(vs-c,vi) (1) to answer/to respond/(vs-c) (2) to comply with/(P)/
 答え [こたえ] /(n) (1) answer/reply/(n) (2) solution/(P)/
 )"_s;
@@ -297,6 +300,8 @@ void TestMakeCommand::draftsOnSmallDictionaries()
     QCOMPARE(apple.meaning, u"りんご"_s);
     QVERIFY(!apple.accent.isEmpty());
     QVERIFY(!apple.flags.contains(Flag::NoMeaning));
+    // The common spelling writes large what the rarer one, like the rules, writes small.
+    QCOMPARE(drafter->draft(u"wet"_s).reading, u"ウェット"_s);
 
     const Draft unknown = drafter->draft(u"xyzzy"_s);
     QVERIFY(unknown.meaning.isEmpty());

@@ -32,6 +32,7 @@ const QByteArray dictionaryText = "MNCL\n"
                                   "(\"necessary\" nil (((n eh) 1) ((s ax) 0) ((s eh) 1) ((r iy) 0)))\n"
                                   "(\"house\" nil (((hh aw s) 1)))\n"
                                   "(\"radio\" nil (((r ey) 1) ((d iy) 0) ((ow) 0)))\n"
+                                  "(\"carry\" nil (((k ae) 1) ((r iy) 0)))\n"
                                   "(\"hold\" nil (((hh ow l d) 1)))\n"
                                   "(\"household\" nil (((hh aw s) 1) ((hh ow l d) 1)))\n"
                                   "(\"holdhouse\" nil (((hh ow l) 1) ((d ax s) 0)))\n"
@@ -75,7 +76,7 @@ void TestReadingDrafter::readsTheFile()
     CmuDictionary dictionary;
     QString error;
     QVERIFY2(dictionary.load(path, &error), qPrintable(error));
-    QCOMPARE(dictionary.size(), 16); // entry lines, the broken last one among them
+    QCOMPARE(dictionary.size(), 17); // entry lines, the broken last one among them
     const QList<CmuEntry> computer = dictionary.lookup(u"computer");
     QCOMPARE(computer.size(), 1);
     const Pronunciation &p = computer.front().pronunciation;
@@ -140,6 +141,8 @@ void TestReadingDrafter::drafts_data()
         << u"computer"_s << QStringList{u"コンピューター"_s} << u"コンピューター"_s << u"23"_s << QList<Flag>();
     QTest::newRow("an older loan's kana, ジ for ディ")
         << u"radio"_s << QStringList{u"ラジオ"_s} << u"ラジオ"_s << u"0"_s << QList<Flag>{Flag::SpellingDiffers};
+    QTest::newRow("the a of cat as the dictionary writes it")
+        << u"carry"_s << QStringList{u"キャリー"_s} << u"キャリー"_s << u"+12"_s << QList<Flag>{Flag::SpellingDiffers};
     QTest::newRow("another word refused, the learner told")
         << u"necessary"_s << QStringList{u"マスト"_s} << u"ネセサリー"_s << u"0"_s
         << QList<Flag>{Flag::StressApproximate, Flag::SpellingDiffers};
