@@ -50,8 +50,9 @@ constexpr std::array<Row, 27> rows = {{
     {"w", {u"ワ", u"ウィ", u"ウ", u"ウェ", u"ウォ"}, u"ウ", u"ウ"},
     {"y", {u"ヤ", u"イ", u"ユ", u"イエ", u"ヨ"}, u"", u"イ"},
     {"ng", {u"ンガ", u"ンギ", u"ング", u"ンゲ", u"ンゴ"}, u"ンギ", u"ング"},
-    // A w after a consonant leaves only the vowel: queen クイーン, square スクエア.
-    {"w~", {u"ア", u"イ", u"ウ", u"ェ", u"ォ"}, u"", u""},
+    // A w after a consonant leaves only the vowel (queen クイーン, square スクエア)
+    // but before an a, which keeps it (quite クワイト).
+    {"w~", {u"ワ", u"イ", u"ウ", u"ェ", u"ォ"}, u"", u""},
     {"?", {u"ア", u"イ", u"ウ", u"エ", u"オ"}, u"", u""},
 }};
 
@@ -127,7 +128,9 @@ QList<VowelHint> spellingHints(QStringView spelling, const Pronunciation &pronun
     for (qsizetype i = 0; i < word.size();) {
         const QChar c = word[i];
         const bool yVowel = c == u'y' && i > 0 && (i + 1 == word.size() || !isVowelLetter(word[i + 1]));
-        if (!isVowelLetter(c) && !yVowel) {
+        // The u of qu is its w: quiet, quality.
+        const bool quW = c == u'u' && i > 0 && word[i - 1] == u'q' && i + 1 < word.size() && isVowelLetter(word[i + 1]);
+        if ((!isVowelLetter(c) && !yVowel) || quW) {
             ++i;
             continue;
         }
@@ -345,13 +348,14 @@ public:
             // queen クイーン, quality クォリティ, swim スイム, twelve トゥエルブ;
             // swan スワン keeps its w.
             const bool iAfterW = isVowel(i + 2) && vowelAt(i + 2).column == 'i';
+            const bool aAfterW = isVowel(i + 2) && vowelAt(i + 2).column == 'a' && symbolAt(i + 2) != "aa";
             const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "t" || (c == "s" && iAfterW)));
             if (symbolAt(i + 1) == "w" && isVowel(i + 2) && clusterW) {
                 if (c == "t")
-                    m_out += iAfterW ? u"ツ"_s : u"トゥ"_s;
+                    m_out += iAfterW ? u"ツ"_s : aAfterW ? u"ト"_s : u"トゥ"_s;
                 else
                     m_out += QString::fromUtf16(rowOf(c).alone);
-                i = writeSyllable(c == "t" ? "?" : "w~", i + 2, false);
+                i = writeSyllable(c == "t" && !aAfterW ? "?" : "w~", i + 2, false);
                 continue;
             }
             writeDoubled(i);
@@ -436,8 +440,11 @@ private:
             out.tail = u"ー"_s;
         } else if (v == "aa") {
             out.column = letters.startsWith(u'o') ? 'o' : 'a';
-            out.tail = closingR || (last && !beforeVowel && out.column == 'a' && i + 1 >= m_phones.size()) ? u"ー"_s
-                                                                                                           : QString();
+            // calm カーム, palm パーム: the a before a silent l is long.
+            const bool silentL = letters == u"a" && hint.after.startsWith(u'l') && symbolAt(i + 1) != "l";
+            out.tail = closingR || silentL || (last && !beforeVowel && out.column == 'a' && i + 1 >= m_phones.size())
+                           ? u"ー"_s
+                           : QString();
         } else if (v == "ae") {
             out.column = 'a';
         } else if (v == "ah") {

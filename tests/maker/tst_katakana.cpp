@@ -157,6 +157,11 @@ void TestKatakana::rules_data()
     QTest::newRow("spelling: tube, the dropped y") << u"tube"_s << u"t uw2 b"_s << u"チューブ"_s << 0;
     QTest::newRow("spelling: watch, wa as ウォ") << u"watch"_s << u"w aa2 ch"_s << u"ウォッチ"_s << 0;
     QTest::newRow("cluster: twelve トゥ") << u"twelve"_s << u"t w eh2 l v"_s << u"トゥエルブ"_s << 2;
+    QTest::newRow("cluster: twice, tw before a as トワ") << u"twice"_s << u"t w ay2 s"_s << u"トワイス"_s << 1;
+    QTest::newRow("cluster: quite, kw before a as クワ") << u"quite"_s << u"k w ay2 t"_s << u"クワイト"_s << 1;
+    QTest::newRow("spelling: quiet, the u of qu is its w")
+        << u"quiet"_s << u"k w ay2 ax0 t"_s << u"クワイエット"_s << 1;
+    QTest::newRow("long: calm, a before a silent l") << u"calm"_s << u"k aa2 m"_s << u"カーム"_s << 0;
     QTest::newRow("glide: actual, the w of a spelt u")
         << u"actual"_s << u"ae2 k ch ax0 w ax0 l"_s << u"アクチュアル"_s << 0;
     QTest::newRow("glide: flower, aw before a vowel") << u"flower"_s << u"f l aw2 er0"_s << u"フラワー"_s << 1;
