@@ -649,8 +649,10 @@ private:
         if (m_phones[vowel].symbol == "uw" && consonant == "l" && isVowel(vowel - 2) && hint.letters == u"u"
             && symbolAt(vowel + 1) == "sh")
             palatal = true;
-        // quality クォリティ, watch ウォッチ
-        if ((consonant == "w" || consonant == "w~") && m_phones[vowel].symbol == "aa")
+        // quality クォリティ, watch ウォッチ; after a consonant the w keeps a spelt a (swan スワン, kilowatt
+        // キロワット).
+        const bool wAfterConsonant = consonant == "w" && vowel >= 2 && !isVowel(vowel - 2) && hint.letters == u"a";
+        if ((consonant == "w" || consonant == "w~") && m_phones[vowel].symbol == "aa" && !wAfterConsonant)
             v.column = 'o';
         // season シーズン, seven セブン
         const bool finalN = vowel + 2 == m_phones.size() && symbolAt(vowel + 1) == "n";

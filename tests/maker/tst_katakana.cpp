@@ -156,6 +156,8 @@ void TestKatakana::rules_data()
         << u"fortune"_s << u"f ao2 r ch ax0 n"_s << u"フォーチュン"_s << 0;
     QTest::newRow("spelling: tube, the dropped y") << u"tube"_s << u"t uw2 b"_s << u"チューブ"_s << 0;
     QTest::newRow("spelling: watch, wa as ウォ") << u"watch"_s << u"w aa2 ch"_s << u"ウォッチ"_s << 0;
+    QTest::newRow("spelling: swallow, wa after a consonant as ワ")
+        << u"swallow"_s << u"s w aa2 l ow0"_s << u"スワロー"_s << 1;
     QTest::newRow("cluster: twelve トゥ") << u"twelve"_s << u"t w eh2 l v"_s << u"トゥエルブ"_s << 2;
     QTest::newRow("cluster: twice, tw before a as トワ") << u"twice"_s << u"t w ay2 s"_s << u"トワイス"_s << 1;
     QTest::newRow("cluster: quite, kw before a as クワ") << u"quite"_s << u"k w ay2 t"_s << u"クワイト"_s << 1;
