@@ -435,8 +435,8 @@ private:
             out.silent = true;
             return out;
         }
-        if (v == "aa" && (letters == u"au" || letters == u"aw")) {
-            out.column = 'o'; // auction オークション
+        if (v == "aa" && (letters == u"au" || letters == u"aw" || (letters == u"ou" && hint.after == u"ght"))) {
+            out.column = 'o'; // auction オークション, bought ボート
             out.tail = u"ー"_s;
         } else if (v == "aa") {
             out.column = letters.startsWith(u'o') ? 'o' : 'a';
@@ -551,7 +551,7 @@ private:
         // An open syllable two or more syllables from the end keeps its
         // vowel short: unity ユニティー, colonial コロニアル.
         if ((v == "iy" || v == "uw" || v == "ow") && out.tail == u"ー" && !last && isVowel(i + 2) && !isVowel(i + 1)
-            && vowelsAfter(i) >= 2 && (symbolAt(i - 1) != "y" || i < 2))
+            && vowelsAfter(i) >= 2 && (symbolAt(i - 1) != "y" || i < 2) && !(i == 1 && v == "uw" && hint.after != u"n"))
             out.tail.clear();
         // A stressed last syllable closed by a consonant keeps its long
         // vowel: monotone モノトーン, lactose ラクトース.

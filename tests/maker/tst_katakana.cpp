@@ -170,6 +170,9 @@ void TestKatakana::rules_data()
     QTest::newRow("alone: friends, dz as ズ") << u"friends"_s << u"f r eh2 n d z"_s << u"フレンズ"_s << 1;
     QTest::newRow("long: unity, open syllable far from the end")
         << u"unity"_s << u"y uw2 n ax0 t iy0"_s << u"ユニティー"_s << 0;
+    QTest::newRow("long: usual, a word's first ユ but before n")
+        << u"usual"_s << u"y uw2 zh ax0 w ax0 l"_s << u"ユージュアル"_s << 0;
+    QTest::newRow("long: bought, ought as オー") << u"bought"_s << u"b aa2 t"_s << u"ボート"_s << 0;
     QTest::newRow("long: lactose, stressed closed last syllable")
         << u"lactose"_s << u"l ae2 k t ow1 s"_s << u"ラクトース"_s << 0;
     QTest::newRow("long: odometer, the e of meter")
