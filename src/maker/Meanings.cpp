@@ -393,9 +393,12 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                                      || gloss.startsWith(u"an "_s, Qt::CaseInsensitive);
                 // "(not) ever" is the whole of never, and "to fight (with)" only names the preposition
                 // that follows: neither is a remark that narrows the word.
-                score += article || (gloss.contains(u'(') && lookup != Lookup::Negated && !prepositionRemark(gloss))
-                             ? 9
-                             : 12;
+                if (namedThe)
+                    score += 4; // the Monkey of the zodiac is not the animal
+                else
+                    score += article || (gloss.contains(u'(') && lookup != Lookup::Negated && !prepositionRemark(gloss))
+                                 ? 9
+                                 : 12;
                 score += compounds;
                 score += entry.common ? 40 : 0;
                 score -= 6 * static_cast<int>(std::min<qsizetype>(si, 5));
@@ -550,6 +553,10 @@ QStringList MeaningFinder::meanings(QStringView wordOrPhrase) const
         collect(context, m_edict.entriesGlossedAs(ing), ing, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
     for (const std::string &noun : actionNouns(word))
         collect(context, m_edict.entriesGlossedAs(noun), noun, Lookup::NounOfVerb, WordForm::AsTyped, 0, phrase, best);
+    // EDICT glosses some things by their plural: 唇 "lips".
+    if (!phrase)
+        collect(context, m_edict.entriesGlossedAs(key + "s"), key + "s", Lookup::WholeGloss, WordForm::AsTyped, -8,
+                phrase, best);
     if (const std::string positive = negatedKey(key); !positive.empty())
         collect(context, m_edict.entriesGlossedAs(positive), positive, Lookup::Negated, WordForm::AsTyped, 0, phrase,
                 best);

@@ -73,6 +73,10 @@ const QString SmallEdict = uR"(　？？？ /EDICT, EDICT_SUB(P), EDICT2 Japanes
 世界 [せかい] /(n) (1) the world/(n) (2) society/(P)/
 世 [よ] /(n) world/society/(P)/
 戌 [いぬ] /(n) the Dog/(P)/
+申 [さる] /(n) (1) the Monkey (ninth sign of the Chinese zodiac)/(n) (2) (obs) hour of the Monkey/
+猿 [さる] /(n) (1) (uk) monkey (esp. the Japanese macaque)/ape/(n) (2) (derog) sly person/
+唇 [くちびる] /(n) lips/(P)/
+下唇 [したくちびる] /(n) lower lip/
 犬 [いぬ] /(n) dog/(P)/
 署 [しょ] /(suf) station (police, fire)/
 母 [はは] /(n) (hum) mother/(P)/
@@ -91,6 +95,11 @@ const QString SmallKanjidic = uR"(# KANJIDIC JIS X 0208 Kanji Information File/
 名 4C3E U540d B30 G1 S6 F177 {name}
 冷 4E64 U51b7 B15 S7 {cool} {cold}
 乃 4735 U4e43 B4 G9 S2 {from}
+)"_s;
+
+// Two more for ranking: 申 (the Monkey of the zodiac) taught early, 猿 (the animal) late.
+const QString ZodiacKanjidic = uR"(申 3F3D U7533 B102 G3 S5 {speaking}
+猿 315D U733f B94 G8 S13 {monkey}
 )"_s;
 
 // Tag counts made up for the test, in the shape of WordNet's cntlist.rev:
@@ -173,6 +182,7 @@ void TestMeanings::ranksMeanings_data()
     QTest::newRow("the everyday kind beats an affix") << u"station"_s << QStringList{u"駅"_s};
     QTest::newRow("\"the world\" is the word itself") << u"world"_s << QStringList{u"世界"_s, u"世"_s};
     QTest::newRow("\"the Dog\" is a name") << u"dog"_s << QStringList{u"犬"_s};
+    QTest::newRow("glossed by its plural") << u"lip"_s << QStringList{u"唇"_s};
     QTest::newRow("the entry's first gloss") << u"walk"_s << QStringList{u"歩く"_s, u"歩む"_s};
     QTest::newRow("without kanji grades the verb gloss wins") << u"answer"_s << QStringList{u"応ずる"_s, u"答え"_s};
 }
@@ -197,6 +207,7 @@ void TestMeanings::ranksMeaningsWithKanjiGrades_data()
     QTest::newRow("early-taught kanji before later ones") << u"answer"_s << QStringList{u"答え"_s, u"応ずる"_s};
     QTest::newRow("grades on top of the other rules") << u"cold"_s << QStringList{u"寒い"_s, u"寒冷"_s};
     QTest::newRow("kana-only words keep their rank") << u"slowly"_s << QStringList{u"ゆっくり"_s, u"徐々に"_s};
+    QTest::newRow("\"the Monkey\" is a name, however early its kanji") << u"monkey"_s << QStringList{u"さる"_s};
     QTest::newRow("words without a listed kanji unchanged") << u"apple"_s << QStringList{u"りんご"_s};
 }
 
@@ -206,7 +217,7 @@ void TestMeanings::ranksMeaningsWithKanjiGrades()
     QFETCH(QStringList, meanings);
     const Edict edict = smallEdict();
     QStringEncoder encoder("EUC-JP");
-    const KanjiGrades grades(encoder.encode(SmallKanjidic));
+    const KanjiGrades grades(encoder.encode(SmallKanjidic + ZodiacKanjidic));
     QCOMPARE(MeaningFinder(edict, &grades).meanings(word), meanings);
 }
 
