@@ -347,8 +347,9 @@ public:
             }
             // queen クイーン, quality クォリティ, swim スイム, twelve トゥエルブ;
             // swan スワン keeps its w.
-            const bool iAfterW = isVowel(i + 2) && vowelAt(i + 2).column == 'i';
-            const bool aAfterW = isVowel(i + 2) && vowelAt(i + 2).column == 'a' && symbolAt(i + 2) != "aa";
+            const char columnAfterW = isVowel(i + 2) ? vowelAt(i + 2).column : 0;
+            const bool iAfterW = columnAfterW == 'i';
+            const bool aAfterW = columnAfterW == 'a' && symbolAt(i + 2) != "aa";
             const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "t" || (c == "s" && iAfterW)));
             if (symbolAt(i + 1) == "w" && isVowel(i + 2) && clusterW) {
                 if (c == "t")

@@ -385,20 +385,17 @@ void collect(const Context &context, const QList<EdictEntry> &entries, const std
                 const bool asSuru = lookup == Lookup::NounOfVerb || (form == WordForm::VerbForm && suru && !toGloss);
                 const bool verb = asSuru || (toGloss && hasVerbPart(sense.partsOfSpeech));
                 // The whole gloss is the word; a remark such as "apple (fruit)" only narrows it, and
-                // an article makes it a name or a phrase ("the Dog" of the zodiac, "a family").
-                // "the world" is the word itself; "the Dog" a name.
-                const bool namedThe = gloss.startsWith(u"the "_s, Qt::CaseInsensitive) && gloss.size() > 4
-                                      && gloss.at(4).isUpper();
-                const bool article = namedThe || gloss.startsWith(u"a "_s, Qt::CaseInsensitive)
+                // an article makes it a phrase ("a family"). "the world" is the word itself, but "the
+                // Dog" or "the Monkey" is a name, the zodiac's and not the animal.
+                const bool name = gloss.startsWith(u"the "_s, Qt::CaseInsensitive) && gloss.size() > 4
+                                  && gloss.at(4).isUpper();
+                const bool article = gloss.startsWith(u"a "_s, Qt::CaseInsensitive)
                                      || gloss.startsWith(u"an "_s, Qt::CaseInsensitive);
                 // "(not) ever" is the whole of never, and "to fight (with)" only names the preposition
                 // that follows: neither is a remark that narrows the word.
-                if (namedThe)
-                    score += 4; // the Monkey of the zodiac is not the animal
-                else
-                    score += article || (gloss.contains(u'(') && lookup != Lookup::Negated && !prepositionRemark(gloss))
-                                 ? 9
-                                 : 12;
+                const bool remark = !name && !article && gloss.contains(u'(') && lookup != Lookup::Negated
+                                    && !prepositionRemark(gloss);
+                score += name ? 4 : article || remark ? 9 : 12;
                 score += compounds;
                 score += entry.common ? 40 : 0;
                 score -= 6 * static_cast<int>(std::min<qsizetype>(si, 5));
