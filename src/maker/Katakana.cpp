@@ -347,7 +347,7 @@ public:
             }
             // queen クイーン, quality クォリティ, swim スイム, twelve トゥエルブ;
             // swan スワン keeps its w.
-            const char columnAfterW = isVowel(i + 2) ? vowelAt(i + 2).column : 0;
+            const char columnAfterW = isVowel(i + 2) ? vowelAt(i + 2).column : '\0';
             const bool iAfterW = columnAfterW == 'i';
             const bool aAfterW = columnAfterW == 'a' && symbolAt(i + 2) != "aa";
             const bool clusterW = c == "k" || c == "g" || (i == 0 && (c == "t" || (c == "s" && iAfterW)));
